@@ -1,0 +1,15 @@
+# Cross-build of WQJDLL.dll: 32-bit x86 Windows with mingw-w64 (POSIX threads
+# variant), tests run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(WQJ_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${WQJ_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${WQJ_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${WQJ_MINGW_PREFIX}-windres)
+set(CMAKE_CXX_COMPILER_TARGET ${WQJ_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH /usr/${WQJ_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Every test program runs under Wine in the project's own prefix.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)

@@ -1,0 +1,66 @@
+// The boundary between host calls and the library's C++ functions.
+//
+// Only this layer knows about raw pointers, caller buffers and host strings.
+// Every export runs through `call`: in the library's floating-point working
+// mode (the host's modes are given back on return), with every C++ exception
+// stopped here and turned into the export's failure result.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#define WQJDLL_BUILDING 1
+#include "wqjdll.h"
+
+#include "platform/fpmode.h"
+#include "platform/platform.h"
+
+namespace wqj::boundary {
+
+// The most bytes the library reads of one text argument.
+inline constexpr std::size_t kMaxTextIn = 16u * 1024u * 1024u;
+
+// A NUL-terminated text argument; a null pointer is empty text.
+inline std::string_view text_in(const char* text) {
+    if (text == nullptr) return {};
+    return {text, strnlen(text, kMaxTextIn)};
+}
+
+// A host string argument passed by value: its bytes, by its length prefix.
+inline std::string_view host_string_in(WQJSTRING s) { return platform::host_string_bytes(s); }
+
+// A result text as a new host string; empty text gives a null handle.
+inline WQJSTRING host_string(std::string_view text) { return platform::allocate_host_string(text); }
+
+// Copies `text` and a NUL into the caller's buffer (ignored when null).
+inline void write_back(char* buffer, std::string_view text) {
+    if (buffer == nullptr) return;
+    if (!text.empty()) std::memmove(buffer, text.data(), text.size());
+    buffer[text.size()] = '\0';
+}
+
+// Runs `body` as an export: in the working floating-point mode, with any
+// exception turned into `failure`.
+template <class Result, class Body>
+Result call(Result failure, Body&& body) noexcept {
+    platform::FpModeGuard guard;
+    try {
+        return std::forward<Body>(body)();
+    } catch (...) {
+        return failure;
+    }
+}
+
+// The same for exports without a result.
+template <class Body>
+void call_void(Body&& body) noexcept {
+    platform::FpModeGuard guard;
+    try {
+        std::forward<Body>(body)();
+    } catch (...) {
+    }
+}
+
+}  // namespace wqj::boundary

@@ -1,0 +1,168 @@
+/*
+ * wqjdll.h - the public interface of WQJDLL, the measurement, scale, paper,
+ * catalogue and text services library of the floor-plan and wiring-plan
+ * drawing program.
+ *
+ * This file is made from exports/exports.txt; edit that table, not this file.
+ *
+ * Conventions for every export (8 declared here):
+ *  - Windows: stdcall (WINAPI), exported by undecorated upper-case name.
+ *  - Integers are 32-bit signed; floating arguments are float or double as
+ *    declared and are not interchangeable.
+ *  - Text arguments are NUL-terminated 8-bit text; NULL counts as "". The
+ *    library reads at most 16,777,216 bytes of one argument.
+ *  - A `char *` argument is a caller's buffer the export may write a result
+ *    text into, followed by a NUL; the caller provides room for it.
+ *  - A WQJSTRING result is a newly allocated OLE string whose payload is
+ *    8-bit text: its byte count stands in the 4 bytes before the pointer and
+ *    a NUL follows the payload. The caller frees it with SysFreeString.
+ *    Empty text is returned as NULL.
+ *  - Nothing is raised across the boundary; failure shows in results.
+ *  - The host's floating-point modes are never changed by a call.
+ *
+ * Call INITIALIZEDLL once after loading, before any measurement, scale or
+ * paper export.
+ */
+#ifndef WQJDLL_H
+#define WQJDLL_H
+
+#include <stdint.h>
+
+#ifdef _WIN32
+#  define WQJ_CALL __stdcall
+#  ifdef WQJDLL_BUILDING
+#    define WQJ_IMPORT
+#  else
+#    define WQJ_IMPORT __declspec(dllimport)
+#  endif
+#else
+#  define WQJ_CALL
+#  define WQJ_IMPORT __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+#  define WQJ_API extern "C" WQJ_IMPORT
+#else
+#  define WQJ_API extern WQJ_IMPORT
+#endif
+
+/* A host string: an OLE string (BSTR) whose payload is 8-bit text. Read its
+ * byte count with SysStringByteLen and free it with SysFreeString. */
+typedef char *WQJSTRING;
+
+/* A rectangle in drawing coordinates (y grows upward), 32 bytes. */
+typedef struct RECTDOUBLE {
+    double X1;
+    double Y1;
+    double X2;
+    double Y2;
+} RECTDOUBLE;
+
+/* The descriptor of a one-dimensional array of 32-bit integers, as taken
+ * by CREATEDELIMITEDSTRINGFROMLONGARRAY. On 32-bit Windows this is exactly
+ * the 32-byte record the host's runtime lays out; natively the fields keep
+ * their order with natural alignment. */
+typedef struct WQJARRAYDESCRIPTOR {
+    int32_t *storage;       /* element with the lower bound */
+    uint8_t flags;          /* 4 set: storage is allocated */
+    uint8_t kind;           /* 2 */
+    uint8_t element_type;   /* 10: 32-bit integers */
+    uint8_t dimensions;     /* 1 */
+    int32_t element_count;
+    int32_t storage_bytes;
+    int32_t reserved;
+    int32_t element_size;   /* 4 */
+    int32_t lower_bound;
+    int32_t upper_bound;
+} WQJARRAYDESCRIPTOR;
+
+/* Code constants. */
+enum {
+    /* measurement systems */
+    SYSTEMIMPERIAL = 0,
+    SYSTEMMETRIC = 1,
+    /* unit indexes */
+    UNITMETERSORYARDS = 0,
+    UNITDECIMETERSORFEET = 1,
+    UNITCENTIMETERSORINCHES = 2,
+    UNITMILLIMETERS = 3,
+    /* imperial display styles */
+    FORMATFEETINCHESWORDS = 0,
+    FORMATFEETINCHESDOTABBREV = 1,
+    FORMATFEETINCHESABBREV = 2,
+    FORMATFEETWORDS = 3,
+    FORMATFEETDOTABBREV = 4,
+    FORMATFEETABBREV = 5,
+    FORMATFEETINCHESMARKS = 6,
+    FORMATFEETINCHESMARKSDASH = 7,
+    FORMATFEETMARK = 8,
+    FORMATINCHESWORDS = 9,
+    FORMATINCHESDOTABBREV = 10,
+    FORMATINCHESABBREV = 11,
+    FORMATINCHESMARK = 12,
+    FORMATINCHESPLAIN = 13,
+    /* metric display styles */
+    FORMATMETERSMILLIMETERSWORDS = 0,
+    FORMATMETERSMILLIMETERSABBREV = 1,
+    FORMATMETERSWORDS = 2,
+    FORMATMETERSABBREV = 3,
+    FORMATMILLIMETERSABBREV = 4,
+    FORMATMILLIMETERSPLAIN = 5,
+    FORMATMETERSCENTIMETERSABBREV = 6,
+    /* number styles */
+    NUMBERSFRACTIONAL = 0,
+    NUMBERSDECIMAL = 1,
+    /* imperial label kinds */
+    LABELFEETWORD = 0,
+    LABELINCHESWORD = 1,
+    LABELFTABBREV = 2,
+    LABELINABBREV = 3,
+    LABELFTDOTABBREV = 4,
+    LABELINDOTABBREV = 5,
+    LABELFEETMARK = 6,
+    LABELINCHESMARK = 7,
+    /* metric label kinds */
+    LABELMETERSWORD = 0,
+    LABELMILLIMETERSWORD = 1,
+    LABELMABBREV = 2,
+    LABELMMABBREV = 3,
+    LABELCMABBREV = 4,
+    /* conversion kinds */
+    CONVERTTOFEET = 0,
+    CONVERTTOMETERS = 1
+};
+
+/* The two edit-control messages the library sends (as in <windows.h>). */
+#ifndef EM_SETSEL
+#  define EM_SETSEL 177
+#endif
+#ifndef EM_LINELENGTH
+#  define EM_LINELENGTH 193
+#endif
+
+#ifndef _WIN32
+/* Natively there is no OLE: the library provides the three OLE string
+ * functions a host needs, with the same layout (byte count in the 4 bytes
+ * before the payload, a NUL after it; NULL is empty text). On Windows use
+ * the real ones from oleaut32 (cast WQJSTRING to BSTR). */
+WQJ_API WQJSTRING SysAllocStringByteLen(const char *text, uint32_t length);
+WQJ_API void SysFreeString(WQJSTRING string);
+WQJ_API uint32_t SysStringByteLen(WQJSTRING string);
+#endif
+
+#define WQJ_PI 3.141592653589793
+#define WQJ_MILLIMETERSPERINCH 25.400051
+
+/* ---- Library frame ---- */
+WQJ_API int32_t WQJ_CALL LIBMAIN(void *instance, int32_t reason, void *reserved);
+WQJ_API void WQJ_CALL INITIALIZEDLL(void);
+
+/* ---- Units and designators ---- */
+WQJ_API double WQJ_CALL INCHESTOMILLIMETERS(double inches);
+WQJ_API float WQJ_CALL MILLIMETERSTOINCHES(float millimeters);
+WQJ_API void WQJ_CALL SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places);
+WQJ_API WQJSTRING WQJ_CALL GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain);
+WQJ_API WQJSTRING WQJ_CALL GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value);
+WQJ_API float WQJ_CALL CONVERTMEASUREMENT(float inches, int32_t kind);
+
+#endif /* WQJDLL_H */

@@ -1,0 +1,114 @@
+#include "measure/units.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "frame/globals.h"
+
+namespace wqj {
+
+namespace {
+
+using Words = std::initializer_list<std::string_view>;
+
+// Designators by [system][unit], tried by the parser in index order.
+const Words kMetricDesignators[4] = {
+    {"METERS.", "METERS", "METER", "METER.", "M.", "M"},
+    {"DECIMETERS.", "DECIMETERS", "DECIMETER.", "DECIMETER", "DECI.", "DECI", "DEC.", "DEC", "DM.", "DM",
+     "D.M."},
+    {"CENTIMETERS.", "CENTIMETERS", "CENTIMETER.", "CENTIMETER", "CENTI.", "CENTI", "CENT.", "CENT", "CM.",
+     "CM", "C.M."},
+    {"MILLIMETERS.", "MILLIMETERS", "MILLIMETER.", "MILLIMETER", "MILLI.", "MILLI", "MILL.", "MILL", "MM.",
+     "MM", "M.M."},
+};
+const Words kImperialDesignators[3] = {
+    {"YARDS.", "YARDS", "YARD.", "YARD", "YDS.", "YDS", "YD.", "YD", "Y.", "Y"},
+    {"'", "FEET.", "FEET", "FOOT.", "FOOT", "FT.", "FT", "F.", "F"},
+    {"\"", "''", "INCHES.", "INCHES", "INCH.", "INCH", "IN.", "IN", "I.", "I"},
+};
+
+std::string_view word_at(const Words& words, int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= words.size()) return {};
+    return *(words.begin() + index);
+}
+
+std::string_view plural(float value, std::string_view many, std::string_view one) {
+    return value > 1.0f ? many : one;
+}
+
+}  // namespace
+
+double INCHESTOMILLIMETERS(double inches) {
+    return static_cast<double>(static_cast<long double>(inches) * static_cast<long double>(MILLIMETERSPERINCH));
+}
+
+float MILLIMETERSTOINCHES(float millimeters) {
+    return static_cast<float>(static_cast<long double>(millimeters) /
+                              static_cast<long double>(MILLIMETERSPERINCH));
+}
+
+void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
+    // The table normally exists from INITIALIZEDLL on; a call before it
+    // creates the table, so the host's setting is kept either way.
+    auto& table = globals().CONVERSIONDECIMALPLACES;
+    if (!table) table.emplace();
+    (*table)[system == 0 ? 0 : 1] = places;
+}
+
+std::string_view designator(int32_t system, int32_t unit, int32_t index) {
+    if (system == SYSTEMMETRIC) {
+        if (unit < 0 || unit > 3) return {};
+        return word_at(kMetricDesignators[unit], index);
+    }
+    if (unit < 0 || unit > 2) return {};
+    return word_at(kImperialDesignators[unit], index);
+}
+
+std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain) {
+    std::string_view word = designator(system, unit, index);
+    if (plain != 0) return std::string(word);
+    std::string padded;
+    padded.reserve(word.size() + 2);
+    padded.append(1, ' ').append(word).append(1, ' ');
+    return padded;
+}
+
+std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
+    std::string_view label;
+    if (system == SYSTEMMETRIC) {
+        switch (kind) {
+            case LABELMETERSWORD: label = plural(value, "Meters", "Meter"); break;
+            case LABELMILLIMETERSWORD: label = plural(value, "Millimeters", "Millimeter"); break;
+            case LABELMABBREV: label = "m"; break;
+            case LABELMMABBREV: label = "mm"; break;
+            case LABELCMABBREV: label = "cm"; break;
+            default: break;
+        }
+    } else {
+        switch (kind) {
+            case LABELFEETWORD: label = plural(value, "Feet", "Foot"); break;
+            case LABELINCHESWORD: label = plural(value, "Inches", "Inch"); break;
+            case LABELFTABBREV: label = "Ft"; break;
+            case LABELINABBREV: label = "In"; break;
+            case LABELFTDOTABBREV: label = "Ft."; break;
+            case LABELINDOTABBREV: label = "In."; break;
+            case LABELFEETMARK: label = "'"; break;
+            case LABELINCHESMARK: label = "\""; break;
+            default: break;
+        }
+    }
+    return std::string(label);
+}
+
+float CONVERTMEASUREMENT(float inches, int32_t kind) {
+    switch (kind) {
+        case CONVERTTOFEET:
+            return static_cast<float>(static_cast<long double>(inches) / 12.0L);
+        case CONVERTTOMETERS:
+            return static_cast<float>(static_cast<long double>(inches) / static_cast<long double>(kInchesPerMeter));
+        default:
+            return 0.0f;
+    }
+}
+
+}  // namespace wqj

@@ -1,0 +1,456 @@
+// Tests of the number and text conversion services.
+#include "text/convert.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+using namespace std::literals;
+
+namespace wqj {
+namespace {
+
+using LD = std::numeric_limits<long double>;
+constexpr long double kOverflow = 0x1p127L;
+
+// Floating results are compared by their 80 bits, so a last-bit or a sign of
+// zero difference fails.
+::testing::AssertionResult SameBits(long double got, long double want) {
+    unsigned char a[10], b[10];
+    std::memcpy(a, &got, 10);
+    std::memcpy(b, &want, 10);
+    if (std::memcmp(a, b, 10) == 0) return ::testing::AssertionSuccess();
+    auto hex = [](const unsigned char* p) {
+        std::string s;
+        for (int i = 9; i >= 0; --i) s += "0123456789abcdef"[p[i] >> 4], s += "0123456789abcdef"[p[i] & 15];
+        return s;
+    };
+    return ::testing::AssertionFailure() << "got " << hex(a) << " want " << hex(b);
+}
+
+bool Inside(std::string_view part, std::string_view whole) {
+    return part.empty() || (part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size());
+}
+
+struct NumCase {
+    std::string_view in;
+    long double want;
+};
+
+void CheckTextToNumber(const NumCase* cases, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+        SCOPED_TRACE(std::string(cases[i].in.substr(0, 60)));
+        EXPECT_TRUE(SameBits(TEXTTONUMBER(cases[i].in), cases[i].want));
+    }
+}
+
+TEST(TextToNumber, DecimalPrefix) {
+    const NumCase cases[] = {
+        {"  12.5ft", 12.5L}, {"1,250", 1}, {"1.2.3", 1.2L}, {"--5", 0}, {"- 5", 0}, {"\t7", 7},
+        {"\n7", 7}, {"\r7", 0}, {"\0" "7"sv, 0}, {"12\0" "5"sv, 12}, {"1e3", 1000}, {"2D2", 200},
+        {"2d-1", 0.2L}, {"1E+3", 1000}, {".5", 0.5L}, {"5.", 5}, {"+7", 7}, {"-.25", -0.25L},
+        {"", 0}, {".", 0}, {"-", 0}, {"+", 0}, {"-.", 0}, {"abc", 0}, {".e5", 0},
+        {"5E", 5}, {"5Ex", 5}, {"5E+", 5}, {"5 E3", 5}, {"0.1", 0.1L}, {"000123", 123},
+        {"0.000123", 0.000123L}, {"-3.75e-2", -0.0375L},
+    };
+    CheckTextToNumber(cases, std::size(cases));
+}
+
+// Only the first 18 significant digits count; later integer digits only
+// move the point, later decimals are dropped (no rounding).
+TEST(TextToNumber, EighteenDigitsAreTruncated) {
+    const NumCase cases[] = {
+        {"1234567890123456789", 1234567890123456780.0L},
+        {"123456789012345678999", 123456789012345678000.0L},
+        {"0.1234567890123456789", 0.123456789012345678L},
+        {"0000.0001234567890123456789", 0.0001234567890123456780L},
+        {"9.99999999999999999999", 9.99999999999999999L},
+        {"1234567890123456789.9e-1", 123456789012345678.0L},
+    };
+    CheckTextToNumber(cases, std::size(cases));
+}
+
+TEST(TextToNumber, ScaledAndLimited) {
+    // The exponent is capped at 9999 before the point position is applied.
+    const std::string capped = "0." + std::string(5067, '0') + "1e10000";
+    const std::string long_exponent = "1e" + std::string(100000, '0') + "5";
+    const NumCase cases[] = {
+        {"1e27", 1e27L}, {"1e28", 1e28L}, {"1e-28", 1e-28L}, {"1e300", 1e300L}, {"1e-300", 1e-300L},
+        {"1.7976931348623157e308", 1.7976931348623157e308L}, {"4.5e38", 4.5e38L},
+        {"123456789012345678e-40", 123456789012345678e-40L}, {"7e-4000", 7e-4000L},
+        {"1e4931", 1e4931L}, {"9.99e4931", 9.99e4931L}, {"99999e4927", 99999e4927L},
+        {"1e4932", kOverflow}, {"-1e4932", -kOverflow}, {"10e4931", kOverflow},
+        {"1e99999", kOverflow}, {"1e9999", kOverflow},
+        {"1e-4933", 1e-4933L}, {"123456789012345678e-4950", 123456789012345678e-4950L},
+        {"9.9e-4934", 0}, {"1e-99999", 0}, {capped, 1e4931L},
+        {long_exponent, 1e5L},
+    };
+    CheckTextToNumber(cases, std::size(cases));
+}
+
+TEST(TextToNumber, BasedIntegers) {
+    const NumCase cases[] = {
+        {"&HFF", 255}, {"&hff", 255}, {"&HFFFF", -1}, {"&HFFFF&", 65535}, {"&HFFFF&&", 65535},
+        {"&H8000", -32768}, {"&H7FFF", 32767}, {"&H0FFFF", 65535}, {"&HFFFF?", 65535},
+        {"&H10000", 65536}, {"&HFFFFFFFF", -1}, {"&HFFFFFFFF&", -1}, {"&HFFFFFFFF&&", 4294967295.0L},
+        {"&H80000000", -2147483648.0L}, {"&H080000000", 2147483648.0L}, {"&HFFFFFFFF?", 4294967295.0L},
+        {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0L}, {"&H10000000000000000", 0},
+        {"&H000000000000000000001", 1}, {"&H", 0}, {"&", 0}, {"&O17", 15}, {"&Q17", 15},
+        {"&o17", 15}, {"&17", 15}, {"&177777", -1}, {"&8", 0}, {"&B101", 5},
+        {"&B1111111111111111", -1}, {"&B2", 0}, {"&H-1", 0}, {"-&H10", 0}, {" \t&H10", 16},
+        {"&HFFx", 255}, {"&XFF", 0}, {"&H1.5", 1},
+    };
+    CheckTextToNumber(cases, std::size(cases));
+}
+
+// A zero result is always +0, also for "-0" and for an underflow.
+TEST(TextToNumber, ZeroIsPositive) {
+    for (std::string_view in : {"-0"sv, "-0.000"sv, "-1e-5000"sv, "-"sv, "-0e5"sv}) {
+        SCOPED_TRACE(std::string(in));
+        EXPECT_TRUE(SameBits(TEXTTONUMBER(in), 0.0L));
+    }
+}
+
+TEST(TextToNumber, HugeTexts) {
+    std::string ones(16 << 20, '1');
+    EXPECT_TRUE(SameBits(TEXTTONUMBER(ones), kOverflow));
+    std::string tiny = "." + std::string(16 << 20, '0') + "5";
+    EXPECT_TRUE(SameBits(TEXTTONUMBER(tiny), 0.0L));
+}
+
+struct TextCase {
+    long double value;
+    int digits;
+    const char* want;
+};
+
+TEST(NumberToText, Forms) {
+    const TextCase cases[] = {
+        {0, 15, " 0"}, {-0.0L, 15, " 0"}, {LD::quiet_NaN(), 15, " 0"}, {42, 15, " 42"}, {-7, 15, "-7"},
+        {0.5, 15, " .5"}, {-0.25, 15, "-.25"}, {12.5, 15, " 12.5"}, {1.0 / 3, 15, " .333333333333333"},
+        {2.0 / 3, 15, " .666666666666667"}, {999999999999999, 15, " 999999999999999"},
+        {1e15, 15, " 1E+15"}, {0.000001, 15, " .000001"}, {0.0000000000000015, 15, " 1.5E-15"},
+        {12345678.0f, 7, " 1.234568E+7"}, {0.1f, 7, " .1"}, {123.456, 15, " 123.456"},
+        {1e-15, 15, " .000000000000001"}, {1e-16, 15, " 1E-16"}, {1.5e-14, 15, " .000000000000015"},
+        {1234567890123456.0, 15, " 1.23456789012346E+15"}, {-1.5e15, 15, "-1.5E+15"},
+        {1e100, 15, " 1E+100"}, {1e-4000L, 15, " 1E-4000"}, {9999999.0f, 7, " 9999999"},
+        {0.0000001f, 7, " .0000001"}, {1.0f / 3, 7, " .3333333"}, {16777216.0f, 7, " 1.677722E+7"},
+        {std::numeric_limits<double>::max(), 15, " 1.79769313486232E+308"},
+        {LD::max(), 15, " 1.18973149535723E+4932"}, {LD::denorm_min(), 15, " 3.64519953188247E-4951"},
+        {LD::infinity(), 15, " 9.99999999999999E+998"}, {-LD::infinity(), 15, "-9.99999999999999E+998"},
+        {LD::infinity(), 7, " 9.999999E+998"},
+    };
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(c.want);
+        EXPECT_EQ(NUMBERTOTEXT(c.value, c.digits), c.want);
+    }
+    volatile double a = 0.1, b = 0.2;
+    EXPECT_EQ(NUMBERTOTEXT(double(a + b), 15), " .3");
+}
+
+// Rounding to n digits looks at the one digit after the n-th (taken from the
+// value's first 18 digits): a lone 5 goes to the even digit.
+TEST(NumberToText, RoundingAndCarries) {
+    const TextCase cases[] = {
+        {100000000000000.5, 15, " 100000000000000"}, {100000000000001.5, 15, " 100000000000002"},
+        {100000000000000.515625, 15, " 100000000000000"}, {1234567.5f, 7, " 1234568"},
+        {1234568.5f, 7, " 1234568"}, {999999999999999.5, 15, " 1E+15"},
+        {9.9999999999999995L, 15, " 10"}, {9.999999999999998, 15, " 10"},
+        {9.999999999999985L, 15, " 9.99999999999998"},
+        {9.999999999999995L, 15, " 10"}, {9.999999999999994L, 15, " 9.99999999999999"},
+        {1.234567890123454999L, 15, " 1.23456789012346"}, {1e-8f, 7, " 1E-8"},
+        {-0.99999999999999999L, 15, "-1"},
+        // digit counts outside 1..18 are clamped
+        {1.5, 1, " 2"}, {2.5, 0, " 2"}, {1.0L / 3, 99, " .333333333333333333"},
+    };
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(c.want);
+        EXPECT_EQ(NUMBERTOTEXT(c.value, c.digits), c.want);
+    }
+}
+
+TEST(FormatWithMask, SixDecimals) {
+    const struct {
+        long double value;
+        const char* want;
+    } cases[] = {
+        {0.5, ".5"}, {0.0625, ".0625"}, {2.5, "2.5"}, {-0.25, "-.25"}, {3, "3."}, {0, "."},
+        {-0.0L, "."}, {0.9999996, "1."}, {-0.0000001, "."}, {0.0078125, ".007812"},
+        {0.0234375, ".023438"}, {1.0000005, "1.000001"}, {9.9999999, "10."}, {-1.9999999, "-2."},
+        {99.99999951, "100."}, {123456789.123456789, "123456789.123457"}, {1e20, "100000000000000000000."},
+        {1234567890123456789.0L, "1234567890123456790."}, {0.1234574999999999999L, ".123458"},
+        {1e-7, "."}, {LD::quiet_NaN(), "."}, {LD::infinity(), "9.99999999999999E+998"},
+        {-LD::infinity(), "-9.99999999999999E+998"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.want);
+        EXPECT_EQ(FORMATWITHMASK(c.value, ".######"), c.want);
+    }
+    // Every other mask is written the same way.
+    EXPECT_EQ(FORMATWITHMASK(2.25, "#.##"), "2.25");
+    EXPECT_EQ(FORMATWITHMASK(2.25, ""), "2.25");
+}
+
+TEST(Rounding, ToDigitsAndWhole) {
+    const struct {
+        long double x;
+        int32_t n;
+        long double want;
+    } digits[] = {
+        {2.5, 0, 2}, {3.5, 0, 4}, {-2.5, 0, -2}, {0.125, 2, 0.12L}, {0.375, 2, 0.38L},
+        {123.456, 1, 123.5L}, {0.1234567890123456789L, 18, 0.123456789012345679L},
+        {1e4930L, 18, 1e4930L},
+    };
+    for (const auto& c : digits) {
+        SCOPED_TRACE(c.n);
+        EXPECT_TRUE(SameBits(ROUNDTODIGITS(c.x, c.n), c.want));
+    }
+    const long double x = 0.1234567890123456789L;
+    EXPECT_TRUE(SameBits(ROUNDTODIGITS(x, -1), ROUNDTODIGITS(x, 18)));
+    EXPECT_TRUE(SameBits(ROUNDTODIGITS(x, 40), ROUNDTODIGITS(x, 18)));
+
+    const struct {
+        long double x, trunc, floor;
+    } whole[] = {
+        {2.7, 2, 2}, {-2.7, -2, -3}, {-0.5, -0.0L, -1}, {0x1p70L, 0x1p70L, 0x1p70L},
+        {LD::denorm_min(), 0, 0}, {-LD::denorm_min(), -0.0L, -1}, {LD::infinity(), LD::infinity(), LD::infinity()},
+    };
+    for (const auto& c : whole) {
+        SCOPED_TRACE(static_cast<double>(c.x));
+        EXPECT_TRUE(SameBits(TRUNCATETOWARDZERO(c.x), c.trunc));
+        EXPECT_TRUE(SameBits(FLOORTOINTEGER(c.x), c.floor));
+    }
+}
+
+// Ties go to even; NaN gives 0 and values beyond 32 bits saturate.
+TEST(Rounding, ToInteger) {
+    const struct {
+        long double x;
+        int32_t want;
+    } cases[] = {
+        {0.5, 0}, {1.5, 2}, {-1.5, -2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.49999999999999999997L, 0},
+        {-0.50000000000000000005L, -1}, {2147483647.4L, INT32_MAX}, {2147483647.5L, INT32_MAX},
+        {3e9, INT32_MAX}, {-2147483648.5L, INT32_MIN}, {-3e9, INT32_MIN}, {LD::quiet_NaN(), 0},
+        {LD::infinity(), INT32_MAX}, {-LD::infinity(), INT32_MIN}, {LD::denorm_min(), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.x));
+        EXPECT_EQ(ROUNDTOINTEGER(c.x), c.want);
+    }
+    EXPECT_EQ(SIGNOF(-3), -1);
+    EXPECT_EQ(SIGNOF(LD::denorm_min()), 1);
+    EXPECT_EQ(SIGNOF(-0.0L), 0);
+    EXPECT_EQ(SIGNOF(LD::quiet_NaN()), 0);
+}
+
+TEST(Arithmetic, IntegerDivide) {
+    const struct {
+        long double a, b, want;
+    } cases[] = {
+        {7.5, 2, 4}, {-7, 2, -3}, {7, -2, -3}, {2.5, 1, 2}, {9, 2.5, 4},
+        {18446744073709551615.0L, 3, 6148914691236517205.0L}, {18446744073709551615.0L, 18446744073709551614.0L, 1},
+        // a divisor that rounds to 0 gives the unmasked result: an infinity
+        {5, 0.4, LD::infinity()}, {-5, 0.4, -LD::infinity()}, {5, -0.4, -LD::infinity()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.a));
+        EXPECT_TRUE(SameBits(INTEGERDIVIDE(c.a, c.b), c.want));
+    }
+    EXPECT_TRUE(std::isnan(INTEGERDIVIDE(0.3, 0.4)));  // 0 / 0
+    EXPECT_TRUE(std::isnan(INTEGERDIVIDE(LD::quiet_NaN(), 2)));
+}
+
+TEST(Arithmetic, ModuloAndAnd) {
+    const struct {
+        long double a, b, want;
+    } mod[] = {
+        {725, 360, 5}, {-725, 360, -5}, {5, 0, 0}, {-370, 360, -10}, {370, -360, 10}, {5.5, 2, 1.5},
+        {0.75, 0.5, 0.25}, {-720, 360, -0.0L}, {0x1p100L, 3, 1}, {-0x1p101L, 3, -2}, {0x1p16000L, 7, 2},
+        {3 * LD::denorm_min(), 2 * LD::denorm_min(), LD::denorm_min()}, {2.5, LD::infinity(), 2.5},
+    };
+    for (const auto& c : mod) {
+        SCOPED_TRACE(static_cast<double>(c.a));
+        EXPECT_TRUE(SameBits(FLOATMODULO(c.a, c.b), c.want));
+    }
+    EXPECT_TRUE(std::isnan(FLOATMODULO(LD::infinity(), 3)));
+
+    // Both sides rounded (ties to even) to 64-bit integers; NaN is 0, beyond 64 bits saturates.
+    const struct {
+        long double a, b, want;
+    } ands[] = {
+        {12, 10, 8}, {-1, 255, 255}, {2.5, 3, 2}, {3.5, 7, 4}, {-2, -3, -4},
+        {LD::quiet_NaN(), -1, 0}, {1e30, -1, 9223372036854775807.0L}, {-1e30, -1, -9223372036854775808.0L},
+    };
+    for (const auto& c : ands) {
+        SCOPED_TRACE(static_cast<double>(c.a));
+        EXPECT_TRUE(SameBits(INTEGERAND(c.a, c.b), c.want));
+    }
+}
+
+TEST(TextServices, TrimUpperCompare) {
+    const std::string_view text = " \t a b\t  "sv;
+    EXPECT_EQ(TRIMLEFTBLANKS(text), "\t a b\t  ");
+    EXPECT_EQ(TRIMRIGHTBLANKS(text), " \t a b\t");
+    EXPECT_TRUE(Inside(TRIMLEFTBLANKS(text), text) && Inside(TRIMRIGHTBLANKS(text), text));
+    EXPECT_EQ(TRIMLEFTBLANKS("   "), "");
+    EXPECT_EQ(TRIMRIGHTBLANKS(" \0 "sv), " \0"sv);
+
+    EXPECT_EQ(UPPERCASETEXT("az{`AZ09\0"sv), "AZ{`AZ09\0"sv);
+    EXPECT_EQ(UPPERCASETEXT("\x84\x94\x81\x82\xA4\x86\x87"), "\x8E\x99\x9A\x90\xA5\x8F\x80");
+    EXPECT_EQ(UPPERCASETEXT("\xE4\x8E\xE9\xA5"), "\xE4\x8E\xE9\xA5");
+
+    const struct {
+        std::string_view a, b;
+        int want;
+    } cmp[] = {{"a", "b", -1}, {"b", "a", 1}, {"abc", "abc", 0}, {"ab", "abc", -1}, {"\x80", "a", 1},
+               {"A", "a", -1}, {"", "", 0}, {"a\0b"sv, "a\0c"sv, -1}, {"a\0"sv, "a", 1}};
+    for (const auto& c : cmp) EXPECT_EQ(COMPARETEXT(c.a, c.b), c.want) << c.a << " / " << c.b;
+}
+
+TEST(TextServices, FindText) {
+    const struct {
+        int32_t start;
+        std::string_view text, pattern;
+        int32_t want;
+    } cases[] = {
+        {1, "abc", "", 1}, {4, "abc", "", 0}, {1, "", "", 0}, {-1, "a.b.c", ".", 4}, {3, "abc", "", 3},
+        {0, "abc", "b", 2}, {2, "abab", "ab", 3}, {4, "abab", "ab", 0}, {1, "ab", "abc", 0},
+        {-1, "abab", "ab", 3}, {-2, "abab", "ab", 1}, {-3, "abab", "b", 2}, {-5, "abab", "ab", 0},
+        {-4, "abab", "", 1}, {-1, "aaa", "aa", 2}, {-1, "a\0b"sv, "\0"sv, 2},
+        {INT32_MIN, "abc", "a", 0}, {INT32_MAX, "abc", "a", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.start) + " " + std::string(c.text));
+        EXPECT_EQ(FINDTEXT(c.start, c.text, c.pattern), c.want);
+    }
+    // Long patterns on repetitive text: found in linear time both ways.
+    const std::string text = std::string(4 << 20, 'a') + "b" + std::string(1 << 20, 'a');
+    const std::string pattern = std::string(1 << 20, 'a') + "b";
+    EXPECT_EQ(FINDTEXT(1, text, pattern), (3 << 20) + 1);
+    EXPECT_EQ(FINDTEXT(-1, text, pattern), (3 << 20) + 1);
+    EXPECT_EQ(FINDTEXT(-(1 << 20) - 2, text, pattern), 0);
+    EXPECT_EQ(COUNTOCCURRENCES(text, pattern), 1);
+    EXPECT_EQ(FIELDCOUNT(text, pattern), 2);
+}
+
+TEST(TextServices, PiecesAndCodes) {
+    const struct {
+        int32_t start, count;
+        const char* want;
+    } sub[] = {{-1, 1, "c"}, {0, 2, ""}, {2, 99, "bc"}, {1, 2, "ab"}, {-3, 1, "a"}, {-4, 1, ""},
+               {4, 1, ""}, {1, 0, ""}, {1, -1, "ab"}, {2, -1, "bc"}, {1, -3, ""}, {INT32_MIN, 1, ""},
+               {2, INT32_MAX, "bc"}, {1, INT32_MIN, ""}};
+    const std::string_view abc = "abc";
+    for (const auto& c : sub) {
+        SCOPED_TRACE(std::to_string(c.start) + "," + std::to_string(c.count));
+        EXPECT_EQ(SUBTEXT(abc, c.start, c.count), c.want);
+        EXPECT_TRUE(Inside(SUBTEXT(abc, c.start, c.count), abc));
+    }
+    const struct {
+        int32_t count;
+        const char* want;
+    } right[] = {{2, "bc"}, {3, "abc"}, {99, "abc"}, {0, ""}, {-1, "bc"}, {-3, ""}, {INT32_MIN, ""}};
+    for (const auto& c : right) EXPECT_EQ(RIGHTTEXT(abc, c.count), c.want) << c.count;
+
+    EXPECT_EQ(REPEATCHARACTER(3, "xyz"), "xxx");
+    EXPECT_EQ(REPEATCHARACTER(2, ""), "\0\0"sv);
+    EXPECT_EQ(REPEATCHARACTER(-1, "x"), "");
+    EXPECT_EQ(BLANKS(3), "   ");
+    EXPECT_EQ(BLANKS(INT32_MIN), "");
+    EXPECT_EQ(CHARACTERSFROMCODES({65, -1, 322, 0, -2}), "AB\0\xFE"sv);
+
+    EXPECT_EQ(CODEOFCHARACTER(""), -1);
+    EXPECT_EQ(CODEOFCHARACTER("\xFFz"), 255);
+    const struct {
+        int32_t pos, want;
+    } codes[] = {{2, 'b'}, {-1, 'c'}, {-3, 'a'}, {0, -1}, {4, -1}, {-4, -1}};
+    for (const auto& c : codes) EXPECT_EQ(CODEOFCHARACTER(abc, c.pos), c.want) << c.pos;
+
+    EXPECT_EQ(COUNTOCCURRENCES("aaaa", "aa"), 2);
+    EXPECT_EQ(COUNTOCCURRENCES("aaa", "aa"), 1);
+    EXPECT_EQ(COUNTOCCURRENCES("abc", ""), 0);
+
+    // A start below 1 counts as 1; empty text and a start past the end win over an empty set.
+    const struct {
+        int32_t start;
+        std::string_view text, set;
+        int32_t want;
+    } notin[] = {{1, "  ab", " ", 3}, {1, "   ", " ", 0}, {1, "", "", 0}, {1, "abc", "", 1},
+                 {3, "abc", "", 3}, {4, "abc", "", 0}, {0, "abc", "a", 2}, {-5, "abc", "ab", 3},
+                 {2, "aab", "ab", 0}};
+    for (const auto& c : notin) EXPECT_EQ(FIRSTCHARACTERNOTINSET(c.start, c.text, c.set), c.want);
+}
+
+struct FieldCase {
+    std::string_view text, delimiter;
+    int32_t field;
+    std::string_view want;
+};
+
+TEST(Fields, Delimited) {
+    const struct {
+        std::string_view text, delimiter;
+        int32_t want;
+    } counts[] = {{"", "|", 1}, {"a||b", "|", 3}, {"aaa", "aa", 2}, {"a,", ",", 2}, {"a--b", "--", 2},
+                  {"a--b", "-", 3}, {"", "", 1}, {"a,b", "", 2}, {"\"a,b\",c", "", 2}, {"\"a,b", "", 1},
+                  {" \"x\" junk,y", "", 2}, {"a\"b,c\"", "", 2}, {"a,", "", 2}, {"\"a\"x,\"y", "", 2}};
+    for (const auto& c : counts) EXPECT_EQ(FIELDCOUNT(c.text, c.delimiter), c.want) << c.text;
+
+    const FieldCase cases[] = {
+        {"a|b|c", "|", -1, "c"}, {"a|b|c", "|", 4, ""}, {"a|b|c", "|", 0, ""}, {"a|b|c", "|", 1, "a"},
+        {"a|b|c", "|", -3, "a"}, {"a|b|c", "|", -4, ""}, {"a||b", "|", 2, ""}, {"a, b", ",", 2, " b"},
+        {"aaa", "aa", 2, "a"}, {"a|b", "|", INT32_MAX, ""}, {"a|b", "|", INT32_MIN, ""},
+        // comma-separated reading
+        {"  a  , b ", "", 1, "a"}, {"  a  , b ", "", 2, "b"}, {"\"a,b\",c", "", 1, "a,b"},
+        {"\"a,b\",c", "", 2, "c"}, {" \"x y\" junk,z", "", 1, "x y"}, {" \"x y\" junk,z", "", 2, "z"},
+        {"\"unclosed, still", "", 1, "unclosed, still"}, {"a,\"\"", "", 2, ""}, {"\" a \"", "", 1, " a "},
+        {"a,b,c", "", -1, "c"}, {"a\tb , c", "", 1, "a\tb"}, {"\t a", "", 1, "\t a"}, {"a\"b,c\"", "", 2, "c\""},
+    };
+    for (const FieldCase& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " #" + std::to_string(c.field));
+        const std::string_view got = FIELDAT(c.text, c.delimiter, c.field);
+        EXPECT_EQ(got, c.want);
+        EXPECT_TRUE(Inside(got, c.text));
+    }
+    std::string many;
+    for (int i = 0; i < (1 << 20); ++i) many += "ab|";
+    EXPECT_EQ(FIELDCOUNT(many, "|"), (1 << 20) + 1);
+    EXPECT_EQ(FIELDAT(many, "|", -2), "ab");
+    EXPECT_EQ(FIELDAT(many, "|", -(1 << 20) - 2), "");
+}
+
+TEST(Fields, SplitJoinBounds) {
+    TextArray two{1, {"old", "old"}};
+    SPLITFIELDS("a,b,c", ",", two);
+    EXPECT_EQ(two.elements, (std::vector<std::string>{"a", "b"}));  // no rest in the last element
+    EXPECT_EQ(two.lower, 1);
+    TextArray four{0, {"x", "x", "x", "x"}};
+    SPLITFIELDS("a|b", "|", four);
+    EXPECT_EQ(four.elements, (std::vector<std::string>{"a", "b", "", ""}));
+    TextArray csv{0, std::vector<std::string>(3)};
+    SPLITFIELDS(" 1, \"2,3\" ,4 ", "", csv);
+    EXPECT_EQ(csv.elements, (std::vector<std::string>{"1", "2,3", "4"}));
+    TextArray self{0, {"p,q", ""}};
+    SPLITFIELDS(self.elements[0], ",", self);  // the text may be one of the elements
+    EXPECT_EQ(self.elements, (std::vector<std::string>{"p", "q"}));
+    TextArray none;
+    SPLITFIELDS("a,b", ",", none);
+    EXPECT_TRUE(none.elements.empty());
+
+    const TextArray abc{1, {"a", "b", "c"}};
+    EXPECT_EQ(JOINFIELDS(abc, ","), "a,b,c");
+    EXPECT_EQ(JOINFIELDS(abc, "\",\""), "\"a\",\"b\",\"c\"");
+    EXPECT_EQ(JOINFIELDS(TextArray{0, {"a"}}, "\",\""), "\"a\"");
+    EXPECT_EQ(JOINFIELDS(TextArray{0, {"", ""}}, "|"), "|");
+    EXPECT_EQ(JOINFIELDS(none, "\",\""), "");
+
+    EXPECT_EQ(UPPERBOUND(none), -1);
+    EXPECT_EQ(UPPERBOUND(abc), 3);
+    EXPECT_EQ(UPPERBOUND(TextArray{-2, {"x"}}), -2);
+}
+
+}  // namespace
+}  // namespace wqj

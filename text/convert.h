@@ -1,0 +1,87 @@
+// Number and text conversion services shared by every subsystem.
+//
+// These are the library's internal rules for reading numbers out of text,
+// writing numbers as text, rounding, trimming, searching and splitting text.
+// Every export that returns text built from numbers or fields goes through
+// them, so their exact behaviour (blanks, signs, digits, ties to even,
+// positions counted from 1) decides the bytes the host sees.
+//
+// All services are pure. Texts are counted byte strings (any byte, NUL
+// included); positions count bytes from 1. Floating values are carried as
+// long double (x87 extended precision, 64-bit significand) and rounded to
+// double or single only where a caller stores them.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wqj {
+
+// A one-dimensional array of texts with a lower bound. An array with no
+// elements is "not allocated": UPPERBOUND gives -1 and JOINFIELDS empty text.
+struct TextArray {
+    int32_t lower = 0;
+    std::vector<std::string> elements;
+};
+
+// ---- numbers and text -----------------------------------------------------
+
+// Reads the longest numeric prefix (decimal with exponent, or a based
+// integer after "&"); anything unreadable reads as 0.
+long double TEXTTONUMBER(std::string_view text);
+
+// Writes a number with `digits` significant digits (15 for doubles and
+// integers, 7 for singles): "-" or a blank first, no "0" before the point,
+// scientific form where plain form would need more digits.
+std::string NUMBERTOTEXT(long double value, int digits);
+
+// Formats with a picture mask; only ".######" is used by the library.
+std::string FORMATWITHMASK(long double value, std::string_view mask);
+
+// ---- numeric services -----------------------------------------------------
+
+long double ROUNDTODIGITS(long double x, int32_t decimals);
+long double TRUNCATETOWARDZERO(long double x);
+long double FLOORTOINTEGER(long double x);
+// Nearest, ties to even. NaN gives 0; values outside the 32-bit range
+// saturate to INT32_MIN / INT32_MAX.
+int32_t ROUNDTOINTEGER(long double x);
+int32_t SIGNOF(long double x);
+long double INTEGERDIVIDE(long double a, long double b);
+long double FLOATMODULO(long double a, long double b);
+long double INTEGERAND(long double a, long double b);
+
+// ---- text services --------------------------------------------------------
+
+int32_t TEXTLENGTH(std::string_view text);
+// The trimming, substring and field services return views into their
+// argument: the caller keeps the argument alive while it uses the result.
+std::string_view TRIMLEFTBLANKS(std::string_view text);
+std::string_view TRIMRIGHTBLANKS(std::string_view text);
+std::string UPPERCASETEXT(std::string_view text);
+// Negative, zero or positive as a is less than, equal to or greater than b.
+int COMPARETEXT(std::string_view a, std::string_view b);
+int32_t FINDTEXT(int32_t start, std::string_view text, std::string_view pattern);
+std::string_view SUBTEXT(std::string_view text, int32_t start, int32_t count);
+std::string_view RIGHTTEXT(std::string_view text, int32_t count);
+std::string REPEATCHARACTER(int32_t count, std::string_view text);
+std::string BLANKS(int32_t count);
+std::string CHARACTERSFROMCODES(std::initializer_list<int32_t> codes);
+int32_t CODEOFCHARACTER(std::string_view text);
+int32_t CODEOFCHARACTER(std::string_view text, int32_t position);
+int32_t COUNTOCCURRENCES(std::string_view text, std::string_view pattern);
+int32_t FIRSTCHARACTERNOTINSET(int32_t start, std::string_view text, std::string_view set);
+
+// ---- field services -------------------------------------------------------
+// An empty delimiter reads the text as comma-separated values.
+
+int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
+void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array);
+std::string JOINFIELDS(const TextArray& array, std::string_view delimiter);
+int32_t UPPERBOUND(const TextArray& array);
+
+}  // namespace wqj
