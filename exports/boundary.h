@@ -41,6 +41,29 @@ inline void write_back(char* buffer, std::string_view text) {
     buffer[text.size()] = '\0';
 }
 
+// A caller's variable passed by reference: read as 0 and not written when
+// the pointer is null.
+template <class T>
+T read_from(const T* variable) {
+    return variable != nullptr ? *variable : T{};
+}
+template <class T>
+void write_to(T* variable, T value) {
+    if (variable != nullptr) *variable = value;
+}
+
+// Overwrites a caller's text buffer in place with `text` padded with blanks
+// to the length of the text it holds now; never writes more than that
+// length and its NUL (a longer text is cut).
+inline void write_padded(char* buffer, std::string_view text) {
+    if (buffer == nullptr) return;
+    const std::size_t room = strnlen(buffer, kMaxTextIn);
+    const std::size_t n = text.size() < room ? text.size() : room;
+    if (n > 0) std::memmove(buffer, text.data(), n);
+    std::memset(buffer + n, ' ', room - n);
+    buffer[room] = '\0';
+}
+
 // Runs `body` as an export: in the working floating-point mode, with any
 // exception turned into `failure`.
 template <class Result, class Body>

@@ -5,7 +5,7 @@
  *
  * This file is made from exports/exports.txt; edit that table, not this file.
  *
- * Conventions for every export (8 declared here):
+ * Conventions for every export (25 declared here):
  *  - Windows: stdcall (WINAPI), exported by undecorated upper-case name.
  *  - Integers are 32-bit signed; floating arguments are float or double as
  *    declared and are not interchangeable.
@@ -164,5 +164,32 @@ WQJ_API void WQJ_CALL SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places)
 WQJ_API WQJSTRING WQJ_CALL GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain);
 WQJ_API WQJSTRING WQJ_CALL GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value);
 WQJ_API float WQJ_CALL CONVERTMEASUREMENT(float inches, int32_t kind);
+
+/* ---- Fractions ---- */
+WQJ_API void WQJ_CALL BREAKFRACTIONAPART(const char *text, int32_t *whole, int32_t *numerator, int32_t *denominator, char *separator);
+WQJ_API WQJSTRING WQJ_CALL CONVERTFRACTIONDENOMINATOR(const char *text, int32_t new_denominator);
+WQJ_API WQJSTRING WQJ_CALL REDUCEFRACTION(const char *text, int32_t largest_denominator);
+WQJ_API WQJSTRING WQJ_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+WQJ_API float WQJ_CALL FRACTIONSTRINGTODECIMAL(const char *text);
+WQJ_API WQJSTRING WQJ_CALL EXTRACTFRACTIONINTEXTSTRING(const char *text, int32_t from_end, char *remainder, int32_t *remainder_length, float *value);
+
+/* ---- Measurement text parsing ---- */
+WQJ_API int32_t WQJ_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char *text);
+WQJ_API int32_t WQJ_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char *text);
+WQJ_API WQJSTRING WQJ_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char *text);
+WQJ_API float WQJ_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, WQJSTRING text, int32_t position, int32_t from_end, int32_t *start, int32_t *end);
+WQJ_API float WQJ_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char *text, float maximum, int32_t *error_start, int32_t *error_end);
+
+/* ---- Measurement formatting ---- */
+WQJ_API void WQJ_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float *big, float *mid, float *small);
+WQJ_API WQJSTRING WQJ_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches, int32_t places);
+
+/* ---- Validated measurement entry ---- */
+WQJ_API float WQJ_CALL CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(void *window, const char *text, float minimum, float number_maximum, float maximum, int32_t system, int32_t style, int32_t number_style, int32_t places);
+
+/* ---- Reversal and numeric test ---- */
+WQJ_API WQJSTRING WQJ_CALL REVERSESTRINGDLL(WQJSTRING text);
+WQJ_API WQJSTRING WQJ_CALL REVERSESTRING(const char *text);
+WQJ_API int32_t WQJ_CALL ISNUMERICDLL(const char *text);
 
 #endif /* WQJDLL_H */

@@ -145,10 +145,8 @@ int run_number(const Args& args) {
     return 0;
 }
 
-}  // namespace
-
-const std::vector<Command>& commands() {
-    static const std::vector<Command> list = {
+std::vector<Command> make_commands() {
+    std::vector<Command> list = {
         {"convert", "convert a length between in, mm, ft and m",
          "usage: wqj convert VALUE FROM TO\n\n"
          "Converts VALUE between inches (in), millimetres (mm), feet (ft) and metres (m)\n"
@@ -172,6 +170,14 @@ const std::vector<Command>& commands() {
          "  wqj number '&HFFFF'      ->  integer -1\n",
          run_number},
     };
+    add_measure_commands(list);
+    return list;
+}
+
+}  // namespace
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> list = make_commands();
     return list;
 }
 

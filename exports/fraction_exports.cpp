@@ -1,0 +1,49 @@
+// Exports of fractions.
+#include "exports/boundary.h"
+#include "measure/fractions.h"
+
+using namespace wqj::boundary;
+
+void WQJ_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator,
+                                 char* separator) {
+    call_void([&] {
+        const auto parts = wqj::BREAKFRACTIONAPART(text_in(text));
+        if (!parts) return;  // no slash: nothing is written
+        write_to(whole, parts->whole);
+        write_to(numerator, parts->numerator);
+        write_to(denominator, parts->denominator);
+        write_back(separator, std::string_view(&parts->separator, 1));  // exactly 2 bytes
+    });
+}
+
+WQJSTRING WQJ_CALL CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator) {
+    return call(WQJSTRING{},
+                [&] { return host_string(wqj::CONVERTFRACTIONDENOMINATOR(text_in(text), new_denominator)); });
+}
+
+WQJSTRING WQJ_CALL REDUCEFRACTION(const char* text, int32_t largest_denominator) {
+    return call(WQJSTRING{}, [&] { return host_string(wqj::REDUCEFRACTION(text_in(text), largest_denominator)); });
+}
+
+WQJSTRING WQJ_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
+    return call(WQJSTRING{}, [&] { return host_string(wqj::DECIMALTOFRACTIONSTRING(value, largest_denominator)); });
+}
+
+float WQJ_CALL FRACTIONSTRINGTODECIMAL(const char* text) {
+    return call(0.0f, [&] { return wqj::FRACTIONSTRINGTODECIMAL(text_in(text)); });
+}
+
+WQJSTRING WQJ_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t from_end, char* remainder,
+                                               int32_t* remainder_length, float* value) {
+    return call(WQJSTRING{}, [&] {
+        const auto found = wqj::FINDFRACTIONINTEXT(text_in(text), from_end);
+        const std::string_view rest = found ? std::string_view(found->remainder) : std::string_view();
+        write_to(remainder_length, static_cast<int32_t>(rest.size()));
+        // The buffer receives the remainder padded with blanks to the length
+        // of the text it held on entry, and never more than that.
+        write_padded(remainder, rest);
+        if (!found) return WQJSTRING{};
+        write_to(value, found->value);
+        return host_string(found->text);
+    });
+}

@@ -1,0 +1,38 @@
+// Fractions of an inch: "3/4", "1-1/2", "12 7/16", "5\8".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wqj {
+
+// The numbers of a fraction text and the slash character it uses.
+struct FractionParts {
+    int32_t whole = 0;
+    int32_t numerator = 0;
+    int32_t denominator = 0;
+    char separator = '/';
+};
+
+// Splits a fraction text; nothing when the text holds no slash.
+std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view text);
+std::string CONVERTFRACTIONDENOMINATOR(std::string_view text, int32_t new_denominator);
+std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator);
+std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+float FRACTIONSTRINGTODECIMAL(std::string_view text);
+
+// A fraction found in a longer text: its text in reading order, the text
+// with the fraction cut out (reversed when the search was from the end), and
+// its value.
+struct FoundFraction {
+    std::string text;
+    std::string remainder;
+    float value = 0;
+};
+// from_end -1 takes `text` as reversed (last character first); any other
+// value counts as 0. Nothing when no fraction is found.
+std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end);
+
+}  // namespace wqj
