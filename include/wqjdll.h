@@ -5,7 +5,7 @@
  *
  * This file is made from exports/exports.txt; edit that table, not this file.
  *
- * Conventions for every export (25 declared here):
+ * Conventions for every export (50 declared here):
  *  - Windows: stdcall (WINAPI), exported by undecorated upper-case name.
  *  - Integers are 32-bit signed; floating arguments are float or double as
  *    declared and are not interchangeable.
@@ -132,14 +132,6 @@ enum {
     CONVERTTOMETERS = 1
 };
 
-/* The two edit-control messages the library sends (as in <windows.h>). */
-#ifndef EM_SETSEL
-#  define EM_SETSEL 177
-#endif
-#ifndef EM_LINELENGTH
-#  define EM_LINELENGTH 193
-#endif
-
 #ifndef _WIN32
 /* Natively there is no OLE: the library provides the three OLE string
  * functions a host needs, with the same layout (byte count in the 4 bytes
@@ -191,5 +183,34 @@ WQJ_API float WQJ_CALL CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(void *window, cons
 WQJ_API WQJSTRING WQJ_CALL REVERSESTRINGDLL(WQJSTRING text);
 WQJ_API WQJSTRING WQJ_CALL REVERSESTRING(const char *text);
 WQJ_API int32_t WQJ_CALL ISNUMERICDLL(const char *text);
+
+/* ---- Drawing-scale table ---- */
+WQJ_API float WQJ_CALL GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t entry);
+WQJ_API int32_t WQJ_CALL GETINDEXFORSCALERATIOVALUES(int32_t system, float drawing_value, float real_value);
+WQJ_API float WQJ_CALL GETINCHESPERFOOTFROMSCALERATIO(float drawing_value, float real_value);
+WQJ_API int32_t WQJ_CALL GETNEARESTSCALERATIOVALUE(int32_t system, double ratio);
+WQJ_API float WQJ_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value);
+
+/* ---- Paper-size table ---- */
+WQJ_API int32_t WQJ_CALL SIZEPAPERINFOARRAY(int32_t upper_bound);
+WQJ_API int32_t WQJ_CALL GETUBPAPERINFOARRAY(void);
+WQJ_API void WQJ_CALL SETPAPERINFOITEM(int32_t row, const char *name, float width, float height, float top_margin, float bottom_margin, float left_margin, float right_margin);
+WQJ_API void WQJ_CALL GETPAPERINFOITEM(int32_t row, char *name, float *width, float *height, float *top_margin, float *bottom_margin, float *left_margin, float *right_margin);
+WQJ_API WQJSTRING WQJ_CALL GETPAPERINFONAME(int32_t row);
+WQJ_API int32_t WQJ_CALL GETPAPERINFONAMELENGTH(int32_t row);
+WQJ_API float WQJ_CALL GETPAPERINFOWIDTH(int32_t row, int32_t orientation);
+WQJ_API float WQJ_CALL GETPAPERINFOHEIGHT(int32_t row, int32_t orientation);
+WQJ_API void WQJ_CALL SETPAPERINFOWIDTH(int32_t row, float value);
+WQJ_API void WQJ_CALL SETPAPERINFOHEIGHT(int32_t row, float value);
+WQJ_API float WQJ_CALL GETPAPERINFOTOPMARGIN(int32_t row);
+WQJ_API float WQJ_CALL GETPAPERINFOBOTTOMMARGIN(int32_t row);
+WQJ_API float WQJ_CALL GETPAPERINFOLEFTMARGIN(int32_t row);
+WQJ_API float WQJ_CALL GETPAPERINFORIGHTMARGIN(int32_t row);
+WQJ_API void WQJ_CALL SETPAPERINFOTOPMARGIN(int32_t row, float value);
+WQJ_API void WQJ_CALL SETPAPERINFOBOTTOMMARGIN(int32_t row, float value);
+WQJ_API void WQJ_CALL SETPAPERINFOLEFTMARGIN(int32_t row, float value);
+WQJ_API void WQJ_CALL SETPAPERINFORIGHTMARGIN(int32_t row, float value);
+WQJ_API int32_t WQJ_CALL GETPAPERINDEXFROMPAPERNAME(char *name);
+WQJ_API int32_t WQJ_CALL GETPAPERINDEXFROMPAPERSIZE(int32_t system, float width, float height, int32_t *orientation);
 
 #endif /* WQJDLL_H */

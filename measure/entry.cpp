@@ -1,9 +1,105 @@
-// (being written) Validated measurement entry.
 #include "measure/entry.h"
 
+#include <string>
+
+#include "frame/globals.h"
+#include "measure/formatter.h"
+#include "measure/parser.h"
+#include "measure/units.h"
+#include "text/convert.h"
+
 namespace wqj {
-float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle, std::string_view, float, float, float, int32_t,
-                                             int32_t, int32_t, int32_t) {
-    return 0;
+
+namespace {
+
+constexpr std::string_view kCaption = "Measurement Error";
+
+// The unit word of an invalid-number message, by the parser's error code.
+std::string_view unit_word(float code) {
+    switch (ROUNDTOINTEGER(code)) {
+        case kErrorMeters: return "meters";
+        case kErrorYards: return "yards";
+        case kErrorDecimeters: return "decimeters";
+        case kErrorFeet: return "feet";
+        case kErrorCentimeters: return "centimeters";
+        case kErrorInches: return "inches";
+        case kErrorMillimeters: return "millimeters";
+        case -8: return "unknown";
+        default: return {};
+    }
 }
+
+// A number as the messages write it: NUMBERTOTEXT without its leading blank.
+std::string number_text(long double value, int digits) {
+    return std::string(TRIMLEFTBLANKS(NUMBERTOTEXT(value, digits)));
+}
+
+int32_t leading_blanks(std::string_view text) {
+    return static_cast<int32_t>(text.size() - TRIMLEFTBLANKS(text).size());
+}
+
+}  // namespace
+
+float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::string_view text, float minimum,
+                                             float number_maximum, float maximum, int32_t system, int32_t style,
+                                             int32_t number_style, int32_t places) {
+    int32_t error_start = 0;
+    int32_t error_end = 0;
+    const float v = CONVERTTEXTSTRINGVALUETOINCHES(text, number_maximum, error_start, error_end);
+
+    if (v < 0) {
+        std::string message = "The value you have entered for ";
+        message.append(unit_word(v));
+        message.append(" is invalid. The value cannot exceed ");
+        message.append(number_text(number_maximum, 7));
+        message.append(".");
+        platform::message_box(message, kCaption);
+        // The parser counts positions in the entry without its leading
+        // blanks; the window holds them, so the selection is shifted by
+        // their number to cover the offending number itself. A number that
+        // could not be located removes the selection (start -1).
+        const int32_t shift = leading_blanks(text);
+        const intptr_t from = error_start == 0 ? -1 : static_cast<intptr_t>(error_start) - 1 + shift;
+        const intptr_t to = error_start == 0 ? error_end : static_cast<intptr_t>(error_end) + shift;
+        platform::send_message(window, EM_SETSEL, static_cast<uintptr_t>(from), to);
+        platform::set_focus(window);
+        return -1;
+    }
+
+    if (v > maximum) {
+        const bool metric = system == SYSTEMMETRIC;
+        const float converted = CONVERTMEASUREMENT(maximum, metric ? CONVERTTOMETERS : CONVERTTOFEET);
+        const double rounded = static_cast<double>(ROUNDTODIGITS(converted, places));
+        std::string message = "The maximum value for this measurement is ";
+        message.append(number_text(rounded, 15));
+        message.append(metric ? " meters." : " feet.");
+        platform::message_box(message, kCaption);
+        const intptr_t length = platform::send_message(window, EM_LINELENGTH, 0, 0);
+        platform::send_message(window, EM_SETSEL, 0, length);
+        platform::set_focus(window);
+        return 0;
+    }
+
+    if (v < minimum) {
+        std::string message = "The minimum value for this measurement is ";
+        if (system == SYSTEMMETRIC) {
+            const double mm = INCHESTOMILLIMETERS(minimum);
+            message.append(number_text(mm, 15));
+            message.append(mm > 1 ? " millimeters." : " millimeter.");
+        } else {
+            const double r = static_cast<double>(ROUNDTODIGITS(minimum, places));
+            message.append(number_text(r, 15));
+            message.append(r > 1 ? " inches." : " inch.");
+        }
+        platform::message_box(message, kCaption);
+        platform::set_focus(window);
+        return 0;
+    }
+
+    // Accepted: the field shows the length in the host's display style, with
+    // three decimals (or thirds as the largest denominator for fractions).
+    platform::set_window_text(window, GETFORMATEDTEXTFROMINCHES(system, style, number_style, v, 3));
+    return v;
+}
+
 }  // namespace wqj

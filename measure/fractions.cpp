@@ -1,11 +1,240 @@
-// (being written) Fractions.
+// Fractions of an inch: splitting, rescaling, reducing, decimal conversion
+// and finding a fraction inside a longer text.
+//
+// A fraction text is an optional whole number, one separator character, the
+// numerator, a slash ("/", or "\" when the text has no "/") and the
+// denominator. Numbers are runs of the digits 0-9 only; each run reads as an
+// integer through TEXTTONUMBER and ROUNDTOINTEGER, so a run too long for 32
+// bits saturates at 2147483647. Integers are written back as NUMBERTOTEXT
+// writes them with 15 digits, without blanks.
 #include "measure/fractions.h"
 
+#include <limits>
+
+#include "text/convert.h"
+#include "text/reverse.h"
+
 namespace wqj {
-std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view) { return std::nullopt; }
-std::string CONVERTFRACTIONDENOMINATOR(std::string_view, int32_t) { return {}; }
-std::string REDUCEFRACTION(std::string_view, int32_t) { return {}; }
-std::string DECIMALTOFRACTIONSTRING(float, int32_t) { return {}; }
-float FRACTIONSTRINGTODECIMAL(std::string_view) { return 0; }
-std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view, int32_t) { return std::nullopt; }
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The integer a digit run stands for ("" reads as 0, "0625" as 625).
+int32_t run_value(std::string_view run) { return ROUNDTOINTEGER(TEXTTONUMBER(run)); }
+
+// An integer as fraction text: plain decimal digits, no blanks.
+std::string integer_text(int64_t value) {
+    const std::string text = NUMBERTOTEXT(static_cast<long double>(value), 15);
+    return std::string(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)));
+}
+
+std::string trimmed(std::string_view text) { return std::string(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text))); }
+
+// The first "/" of the text, or the first "\" when there is no "/".
+std::size_t find_slash(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    return slash != npos ? slash : text.find('\\');
+}
+
+// The start of the maximal digit run that ends just before `end`.
+std::size_t run_start_before(std::string_view text, std::size_t end) {
+    std::size_t start = end;
+    while (start > 0 && is_digit(text[start - 1])) --start;
+    return start;
+}
+
+// The end of the maximal digit run that starts at `start`.
+std::size_t run_end_from(std::string_view text, std::size_t start) {
+    std::size_t end = start;
+    while (end < text.size() && is_digit(text[end])) ++end;
+    return end;
+}
+
+int64_t greatest_common_divisor(int64_t a, int64_t b) {
+    // a = denominator, b = numerator (b > 0).
+    while (b != 0) {
+        const int64_t r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+// Steps 2 to 6 of the decimal conversion for a value that is not negative
+// and already rounded to six decimal places.
+std::string fraction_text_of_magnitude(float value, int32_t largest_denominator) {
+    const std::string text = trimmed(NUMBERTOTEXT(value, 7));
+    // No point: a whole number. Scientific form: only single values of ten
+    // million and more (all whole numbers) and infinity are written that way,
+    // so there is no fraction to show and the 7-digit text stands.
+    const std::size_t point = text.find('.');
+    if (point == npos || text.find('E') != npos) return text;
+
+    std::string_view whole = std::string_view(text).substr(0, point);
+    if (whole == "0") whole = {};
+    const std::string_view decimals = std::string_view(text).substr(point + 1);
+    if (TEXTTONUMBER(decimals) < 1) return {};
+
+    std::string fraction;
+    fraction.reserve(whole.size() + 2 * decimals.size() + 3);
+    fraction.append(whole);
+    fraction += ' ';
+    fraction.append(decimals);
+    fraction += "/1";
+    fraction.append(decimals.size(), '0');
+    return REDUCEFRACTION(trimmed(fraction), largest_denominator);
+}
+
+}  // namespace
+
+std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view text) {
+    const std::size_t slash = find_slash(text);
+    if (slash == npos) return std::nullopt;
+
+    FractionParts parts;
+    parts.separator = text[slash];
+    const std::size_t numerator_start = run_start_before(text, slash);
+    parts.numerator = run_value(text.substr(numerator_start, slash - numerator_start));
+    const std::size_t denominator_end = run_end_from(text, slash + 1);
+    parts.denominator = run_value(text.substr(slash + 1, denominator_end - slash - 1));
+    // Exactly one character stands between the whole number and the
+    // numerator run (whose first position is the slash when it is empty).
+    if (numerator_start >= 2) {
+        const std::size_t whole_end = numerator_start - 1;
+        const std::size_t whole_start = run_start_before(text, whole_end);
+        parts.whole = run_value(text.substr(whole_start, whole_end - whole_start));
+    }
+    return parts;
+}
+
+std::string CONVERTFRACTIONDENOMINATOR(std::string_view text, int32_t new_denominator) {
+    if (new_denominator < 1) return {};
+    const auto parts = BREAKFRACTIONAPART(text);
+    if (!parts || parts->numerator < 1 || parts->denominator < 1) return {};
+
+    const float ratio = static_cast<float>(static_cast<long double>(parts->denominator) / new_denominator);
+    const int32_t new_numerator = ROUNDTOINTEGER(static_cast<long double>(parts->numerator) / ratio);
+
+    std::string result;
+    if (parts->whole > 0) {
+        result = integer_text(parts->whole);
+        result += ' ';
+    }
+    result += integer_text(new_numerator);
+    result += parts->separator;
+    result += integer_text(new_denominator);
+    return result;
+}
+
+std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
+    const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
+    const auto parts = BREAKFRACTIONAPART(text);
+    if (!parts || parts->numerator < 1 || parts->denominator < 1) return {};
+
+    int64_t numerator = parts->numerator;
+    int64_t denominator = parts->denominator;
+    // The quotient of two 32-bit integers is never rounded up to a whole
+    // number in extended precision, so the carry is exact.
+    const auto carry = static_cast<int64_t>(
+        FLOORTOINTEGER(static_cast<long double>(numerator) / static_cast<long double>(denominator)));
+    numerator -= carry * denominator;
+
+    // Whole number, carry and a whole unit from rounding are added in 64
+    // bits: with saturated runs the sum may pass 2147483647, and it is
+    // written exactly rather than wrapped.
+    int64_t whole = parts->whole;
+    std::string fraction;
+    if (numerator > 0) {
+        const double value =
+            static_cast<double>(static_cast<long double>(numerator) / static_cast<long double>(denominator));
+        int64_t divisor = greatest_common_divisor(denominator, numerator);
+        numerator /= divisor;
+        denominator /= divisor;
+        if (denominator > largest) {
+            denominator = largest;
+            numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(largest));
+            if (numerator > 0) {
+                divisor = greatest_common_divisor(denominator, numerator);
+                numerator /= divisor;
+                denominator /= divisor;
+            }
+        }
+        if (numerator > 0) {
+            if (numerator == denominator) {
+                ++whole;  // rounded up to a whole unit
+            } else {
+                fraction = integer_text(numerator);
+                fraction += parts->separator;
+                fraction += integer_text(denominator);
+            }
+        }
+    }
+
+    const int64_t total = carry + whole;
+    if (total != 0) return trimmed(integer_text(total) + ' ' + fraction);
+    return fraction;
+}
+
+std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
+    // Six decimal places, kept in single precision.
+    const auto rounded = static_cast<float>(TEXTTONUMBER(FORMATWITHMASK(value, ".######")));
+    // A negative value is written as "-" and the text of its magnitude, so
+    // that its sign survives the digits-only reading of the whole number. A
+    // value that rounds to 0 is not negative (NaN reads as 0 too).
+    if (rounded < 0) {
+        std::string magnitude = fraction_text_of_magnitude(-rounded, largest_denominator);
+        if (magnitude.empty()) return magnitude;
+        return '-' + magnitude;
+    }
+    return fraction_text_of_magnitude(rounded, largest_denominator);
+}
+
+float FRACTIONSTRINGTODECIMAL(std::string_view text) {
+    const auto parts = BREAKFRACTIONAPART(text);
+    if (!parts || parts->numerator < 1 || parts->denominator < 1) return 0;
+    return static_cast<float>(static_cast<long double>(parts->numerator) / parts->denominator);
+}
+
+std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end) {
+    const std::string_view t = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
+    if (t.size() < 3) return std::nullopt;
+    const bool reversed = from_end == -1;
+
+    // The slash must have a character before it and one after it.
+    const std::size_t slash = find_slash(t);
+    if (slash == npos || slash < 1 || slash + 1 >= t.size()) return std::nullopt;
+    const std::size_t before_start = run_start_before(t, slash);
+    if (before_start == slash) return std::nullopt;
+    const std::size_t after_end = run_end_from(t, slash + 1);
+    if (after_end == slash + 1) return std::nullopt;
+
+    const std::string_view before = t.substr(before_start, slash - before_start);
+    const std::string_view after = t.substr(slash + 1, after_end - slash - 1);
+
+    FoundFraction found;
+    found.remainder.reserve(before_start + (t.size() - after_end));
+    found.remainder.append(t.substr(0, before_start));
+    found.remainder.append(t.substr(after_end));
+
+    // A reversed text holds the denominator first, each run back to front.
+    const std::string numerator_run = reversed ? REVERSESTRINGDLL(after) : std::string(before);
+    const std::string denominator_run = reversed ? REVERSESTRINGDLL(before) : std::string(after);
+    const int32_t numerator = run_value(numerator_run);
+    const int32_t denominator = run_value(denominator_run);
+    // A zero denominator is not rejected: it gives an infinite value, also
+    // over a zero numerator, so that the value never becomes NaN.
+    found.value = denominator == 0
+                      ? std::numeric_limits<float>::infinity()
+                      : static_cast<float>(static_cast<long double>(numerator) / denominator);
+    // The text as it stands in reading order, digits unchanged ("03/16"),
+    // so that a caller can find it again in the text it came from.
+    found.text.reserve(numerator_run.size() + 1 + denominator_run.size());
+    found.text += numerator_run;
+    found.text += t[slash];
+    found.text += denominator_run;
+    return found;
+}
+
 }  // namespace wqj

@@ -1,12 +1,242 @@
-// (being written) Measurement text parsing.
+// Measurement text parsing: what a user typed ("6 ' 4 1/2 \"", "2 m 50 cm")
+// read into inches.
+//
+// Unit words are matched only as whole words between blanks, so an entry is
+// first separated (blanks between numbers and words), then each unit's
+// designators are looked up in table order and the number before the first
+// one found is read backward from it.
 #include "measure/parser.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
+
+#include "frame/globals.h"
+#include "measure/fractions.h"
+#include "measure/units.h"
+#include "text/convert.h"
+#include "text/reverse.h"
+
 namespace wqj {
-bool ISMEASUREMENTCHARACTERFORSYSTEM(int32_t, std::string_view) { return false; }
-bool ISMEASUREMENTCHARACTER(std::string_view) { return false; }
-std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view) { return {}; }
-float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t, std::string_view, int32_t, int32_t, int32_t&, int32_t&) {
-    return 0;
+
+namespace {
+
+bool is_measurement_char(int32_t system, char c) {
+    if ((c >= '0' && c <= '9') || c == '.') return true;
+    return system == SYSTEMIMPERIAL && (c == '/' || c == '\\');
 }
-float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view, float, int32_t&, int32_t&) { return 0; }
+
+// A digit, ".", "/" or "\": the characters a number of any system is made of.
+bool is_any_measurement_char(char c) { return is_measurement_char(SYSTEMIMPERIAL, c); }
+
+int32_t to_position(int64_t p) {
+    constexpr int64_t most = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::clamp<int64_t>(p, 0, most));
+}
+
+std::string_view trim_blanks(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
+
+std::size_t leading_blanks(std::string_view text) { return text.size() - TRIMLEFTBLANKS(text).size(); }
+
+// One pass of the whole-entry reading: a unit index in one system, the code
+// reported when its number exceeds the maximum, and how an amount of it
+// becomes inches.
+struct UnitPass {
+    int32_t unit;
+    int32_t system;
+    int32_t error_code;
+    long double factor;  // inches per unit (imperial) or millimetres per unit (metric)
+};
+
+// Unit index 0, then 2, then 1, then 3; imperial before metric, so the metric
+// amount of an index replaces the imperial one.
+constexpr UnitPass kPasses[] = {
+    {UNITMETERSORYARDS, SYSTEMIMPERIAL, kErrorYards, 36},
+    {UNITMETERSORYARDS, SYSTEMMETRIC, kErrorMeters, 1000},
+    {UNITCENTIMETERSORINCHES, SYSTEMIMPERIAL, kErrorInches, 1},
+    {UNITCENTIMETERSORINCHES, SYSTEMMETRIC, kErrorCentimeters, 10},
+    {UNITDECIMETERSORFEET, SYSTEMIMPERIAL, kErrorFeet, 12},
+    {UNITDECIMETERSORFEET, SYSTEMMETRIC, kErrorDecimeters, 100},
+    {UNITMILLIMETERS, SYSTEMMETRIC, kErrorMillimeters, 1},
+};
+
+// Which words of an entry could be unit words: by first byte, a bit per
+// word length. A padded designator " W " can only occur in the entry where a
+// word equal to W follows a blank, so a designator whose first byte and length
+// match no such word need not be searched for.
+class WordIndex {
+public:
+    explicit WordIndex(std::string_view entry) {
+        std::size_t i = 0;
+        while (i < entry.size()) {
+            if (entry[i] == ' ') {
+                ++i;
+                continue;
+            }
+            const std::size_t begin = i;
+            while (i < entry.size() && entry[i] != ' ') ++i;
+            const std::size_t size = i - begin;
+            if (begin > 0 && size < 16) lengths_[static_cast<unsigned char>(entry[begin])] |= uint16_t(1u << size);
+        }
+    }
+    bool may_hold(std::string_view word) const {
+        return word.size() < 16 && (lengths_[static_cast<unsigned char>(word.front())] >> word.size() & 1u) != 0;
+    }
+
+private:
+    std::array<uint16_t, 256> lengths_{};
+};
+
+float to_inches(const UnitPass& pass, float amount) {
+    const long double scaled = static_cast<long double>(amount) * pass.factor;
+    if (pass.system == SYSTEMMETRIC) return MILLIMETERSTOINCHES(static_cast<float>(scaled));
+    return static_cast<float>(scaled);
+}
+
+}  // namespace
+
+bool ISMEASUREMENTCHARACTERFORSYSTEM(int32_t system, std::string_view text) {
+    return !text.empty() && is_measurement_char(system, text.front());
+}
+
+bool ISMEASUREMENTCHARACTER(std::string_view text) {
+    return ISMEASUREMENTCHARACTERFORSYSTEM(SYSTEMIMPERIAL, text) ||
+           ISMEASUREMENTCHARACTERFORSYSTEM(SYSTEMMETRIC, text);
+}
+
+std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
+    if (trim_blanks(text).empty()) return {};
+    // A blank goes between two neighbours when neither is a blank and
+    // exactly one of them belongs to a number. An inserted blank never calls
+    // for another, so each original pair is judged once.
+    auto needs_blank = [](char a, char b) {
+        return a != ' ' && b != ' ' && is_any_measurement_char(a) != is_any_measurement_char(b);
+    };
+    std::size_t added = 0;
+    for (std::size_t i = 1; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
+    std::string out;
+    out.reserve(text.size() + added);
+    out.push_back(text[0]);
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (needs_blank(text[i - 1], text[i])) out.push_back(' ');
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view text, int32_t position,
+                                                int32_t from_end, int32_t& start, int32_t& end) {
+    const bool backward = from_end == -1;
+    const int64_t length = static_cast<int64_t>(text.size());
+    // A position before the text reads nothing either way; forward reading
+    // must start inside the text, backward reading beyond its end reads the
+    // whole text.
+    if (position < 1 || (!backward && position > length)) return 0;
+
+    // The stretch to read, blanks trimmed; backward it is reversed so that
+    // both directions read from the front. at(k) is the 1-based position in
+    // `text` of the stretch's k-th character (counted from 0).
+    std::string reversed;
+    std::string_view s;
+    int64_t first_position = 0;  // position of s[0]
+    if (backward) {
+        const std::string_view window = text.substr(0, static_cast<std::size_t>(std::min<int64_t>(position, length)));
+        const std::string_view core = TRIMRIGHTBLANKS(window);
+        reversed = REVERSESTRINGDLL(TRIMLEFTBLANKS(core));
+        s = reversed;
+        first_position = static_cast<int64_t>(core.size());
+    } else {
+        const std::string_view window = text.substr(static_cast<std::size_t>(position - 1));
+        s = trim_blanks(window);
+        first_position = position + static_cast<int64_t>(leading_blanks(window));
+    }
+    if (s.empty()) return 0;
+    auto at = [&](std::size_t k) {
+        return backward ? first_position - static_cast<int64_t>(k) : first_position + static_cast<int64_t>(k);
+    };
+
+    // The fraction is cut out of s as one block; what stays is read for the
+    // whole number.
+    const std::optional<FoundFraction> fraction = FINDFRACTIONINTEXT(s, backward ? -1 : 0);
+    float f = 0;
+    std::string_view rest = s;
+    std::size_t cut_at = 0;   // where the block stood in s
+    std::size_t cut_size = 0;
+    if (fraction) {
+        f = fraction->value;
+        rest = fraction->remainder;
+        cut_size = s.size() >= rest.size() ? s.size() - rest.size() : 0;
+        // The block begins with a digit and is followed by a non-digit, so
+        // s and the remainder agree exactly up to the block.
+        const std::size_t most = std::min(rest.size(), s.size() - cut_size);
+        while (cut_at < most && s[cut_at] == rest[cut_at]) ++cut_at;
+    }
+    const std::size_t rest_lead = leading_blanks(rest);
+    rest = trim_blanks(rest);
+    std::size_t run = 0;
+    while (run < rest.size() && is_measurement_char(system, rest[run])) ++run;
+    std::string number(rest.substr(0, run));
+    if (backward) std::reverse(number.begin(), number.end());
+
+    // Where the value stands: from the first to the last character read,
+    // fraction and whole number together.
+    int64_t low = std::numeric_limits<int64_t>::max();
+    int64_t high = std::numeric_limits<int64_t>::min();
+    auto cover = [&](std::size_t k) {
+        low = std::min(low, at(k));
+        high = std::max(high, at(k));
+    };
+    if (fraction && cut_size > 0) {
+        cover(cut_at);
+        cover(cut_at + cut_size - 1);
+    }
+    if (run > 0) {
+        // Remainder index j stood at j in s before the block, at j + cut_size after it.
+        auto in_s = [&](std::size_t j) { return j < cut_at ? j : j + cut_size; };
+        cover(in_s(rest_lead));
+        cover(in_s(rest_lead + run - 1));
+    }
+    if (low <= high) {
+        start = to_position(low);
+        end = to_position(high);
+    }
+    return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(number));
+}
+
+float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32_t& error_start,
+                                     int32_t& error_end) {
+    const std::string_view trimmed = trim_blanks(text);
+    if (trimmed.empty()) return 0;
+    // Upper-casing leaves blanks alone, so trimming first gives the same T.
+    std::string entry = UPPERCASETEXT(trimmed);
+    entry.push_back(' ');
+
+    float slots[4] = {0, 0, 0, 0};
+    int32_t s = 0;
+    int32_t e = 0;
+    const WordIndex words(entry);
+    for (const UnitPass& pass : kPasses) {
+        for (int32_t d = 0;; ++d) {
+            const std::string_view word = designator(pass.system, pass.unit, d);
+            if (word.empty()) break;
+            if (!words.may_hold(word)) continue;
+            const int32_t p = FINDTEXT(1, entry, GETMEASUREMENTDESIGNATOR(pass.system, pass.unit, d, 0));
+            if (p == 0) continue;
+            const float v = GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(pass.system, entry, p - 1, -1, s, e);
+            // The number is checked as written, in its own unit.
+            if (maximum > 0 && v > maximum) {
+                error_start = s;
+                error_end = e;
+                return static_cast<float>(pass.error_code);
+            }
+            slots[pass.unit] = to_inches(pass, v);
+            break;
+        }
+    }
+    double total = 0;
+    for (float slot : slots) total += static_cast<double>(slot);
+    return static_cast<float>(total);
+}
+
 }  // namespace wqj

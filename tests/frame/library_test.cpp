@@ -71,13 +71,18 @@ TEST_F(Frame, APaperTableMadeEarlierKeepsItsSize) {
     }
 }
 
-TEST_F(Frame, ANewPaperTableIsZeroFilled) {
+// Rows above the defaults of a table made larger before INITIALIZEDLL stay
+// zero-filled: a name of 16 NUL bytes and zero numbers.
+TEST_F(Frame, RowsAboveTheDefaultsStayZeroFilled) {
+    globals().PAPERINFOARRAY.emplace(61);
     wqj::INITIALIZEDLL();
-    for (const wqj::PAPERINFO& row : *globals().PAPERINFOARRAY) {
+    for (std::size_t i = 41; i < 61; ++i) {
+        const wqj::PAPERINFO& row = (*globals().PAPERINFOARRAY)[i];
         for (char c : row.Name) EXPECT_EQ(c, '\0');
         EXPECT_EQ(row.Width, 0.0f);
         EXPECT_EQ(row.RightMargin, 0.0f);
     }
+    EXPECT_EQ((*globals().PAPERINFOARRAY)[40].Width, 8.5f);
 }
 
 TEST_F(Frame, UnloadReleasesEveryTable) {

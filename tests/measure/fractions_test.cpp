@@ -1,1 +1,305 @@
+#include "measure/fractions.h"
+
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+template <class T>
+uint64_t bits(T value) {
+    uint64_t b = 0;
+    std::memcpy(&b, &value, sizeof value);
+    return b;
+}
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+TEST(FractionBreak, SplitsWholeNumeratorDenominatorAndSlash) {
+    struct Case {
+        std::string text;
+        int32_t whole, numerator, denominator;
+        char separator;
+    } cases[] = {
+        {"12 7/16", 12, 7, 16, '/'},
+        {"3/4", 0, 3, 4, '/'},
+        {"5\\8", 0, 5, 8, '\\'},
+        // exactly one character, whatever it is, between whole and numerator
+        {"1-1/2", 1, 1, 2, '/'},
+        {"1x1/2", 1, 1, 2, '/'},
+        {"1\0" "1/2"s, 1, 1, 2, '/'},
+        {"1  1/2", 0, 1, 2, '/'},
+        {"2.5/10", 2, 5, 10, '/'},
+        {"-2 5/10", 2, 5, 10, '/'},
+        // runs are digits only; leading zeros are read away
+        {"0625/10000", 0, 625, 10000, '/'},
+        {"3/4E5", 0, 3, 4, '/'},
+        {"1/2.5", 0, 1, 2, '/'},
+        // "/" wins over an earlier "\"
+        {"1\\2 3/4", 2, 3, 4, '/'},
+        // empty runs read as 0; an empty numerator run starts at the slash
+        {"/", 0, 0, 0, '/'},
+        {"12/", 0, 12, 0, '/'},
+        {"a/b", 0, 0, 0, '/'},
+        {"1 /2", 1, 0, 2, '/'},
+        {"x/2", 0, 0, 2, '/'},
+        // runs too long for 32 bits saturate
+        {"99999999999/3", 0, kMax, 3, '/'},
+        {"1/4294967296", 0, 1, kMax, '/'},
+        {"3000000000 1/2", kMax, 1, 2, '/'},
+    };
+    for (const Case& c : cases) {
+        const auto parts = wqj::BREAKFRACTIONAPART(c.text);
+        ASSERT_TRUE(parts.has_value()) << c.text;
+        EXPECT_EQ(parts->whole, c.whole) << c.text;
+        EXPECT_EQ(parts->numerator, c.numerator) << c.text;
+        EXPECT_EQ(parts->denominator, c.denominator) << c.text;
+        EXPECT_EQ(parts->separator, c.separator) << c.text;
+    }
+}
+
+TEST(FractionBreak, NothingWithoutASlash) {
+    for (const char* text : {"7", "", "1.5", "3-4", "1 2"}) {
+        EXPECT_FALSE(wqj::BREAKFRACTIONAPART(text).has_value()) << text;
+    }
+}
+
+TEST(FractionConvert, RescalesWithoutReductionOrCarry) {
+    struct Case {
+        const char* text;
+        int32_t new_denominator;
+        const char* want;
+    } cases[] = {
+        {"1/2", 16, "8/16"},
+        {"1-3/4", 8, "1 6/8"},
+        {"1/3", 16, "5/16"},
+        {"3\\4", 8, "6\\8"},
+        {"3/2", 16, "24/16"},
+        {"0 1/2", 16, "8/16"},
+        {"1/100", 2, "0/2"},
+        // ties go to even: 2.5 and 1.5 both give 2
+        {"5/32", 16, "2/16"},
+        {"3/32", 16, "2/16"},
+        // the ratio is a single: 10/3 rounds below, so 35 / ratio is just
+        // above 10.5
+        {"35/10", 3, "11/3"},
+        // an over-large numerator saturates
+        {"2147483647/1", kMax, "2147483647/2147483647"},
+        // numerator or denominator below 1, no slash, new denominator below 1
+        {"0/4", 8, ""},
+        {"1/0", 8, ""},
+        {"5", 8, ""},
+        {"1/2", 0, ""},
+        {"1/2", -16, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wqj::CONVERTFRACTIONDENOMINATOR(c.text, c.new_denominator), c.want)
+            << c.text << " over " << c.new_denominator;
+    }
+}
+
+TEST(FractionReduce, LowestTermsCappedDenominatorAndCarry) {
+    struct Case {
+        const char* text;
+        int32_t largest;
+        const char* want;
+    } cases[] = {
+        {"6/4", 16, "1 1/2"},
+        {"2 8/16", 4, "2 1/2"},
+        {"8/16", 16, "1/2"},
+        {"3\\6", 16, "1\\2"},
+        {"4/2", 16, "2"},
+        {"9/3", 16, "3"},
+        {"1 3/2", 16, "2 1/2"},
+        {"12 7/16", 16, "12 7/16"},
+        {"1073741823/2147483646", 16, "1/2"},
+        // the cap only lowers a denominator that is too large
+        {"3/7", 16, "3/7"},
+        {"1/10", 16, "1/10"},
+        // capped: rounded to nearest, ties to even, and reduced again
+        {"5/32", 16, "1/8"},
+        {"3/32", 16, "1/8"},
+        {"12 7/16", 8, "12 1/2"},
+        // rounded up to a whole unit, which is carried
+        {"15/16", 4, "1"},
+        {"12 15/16", 8, "13"},
+        {"7/4", -5, "2"},
+        // rounded away
+        {"1/64", 16, ""},
+        {"1 1/64", 16, "1"},
+        {"1/2147483647", 16, ""},
+        // a cap below 1 counts as 1
+        {"6/4", 0, "1"},
+        {"1 1/2", 1, "1"},
+        // numerator or denominator below 1, or no slash
+        {"0/4", 16, ""},
+        {"2 0/4", 16, ""},
+        {"1/0", 16, ""},
+        {"x", 16, ""},
+        // whole number and carry are added without wrapping
+        {"2147483647 3/2", 16, "2147483648 1/2"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wqj::REDUCEFRACTION(c.text, c.largest), c.want) << c.text << " cap " << c.largest;
+    }
+}
+
+TEST(FractionFromDecimal, SixPlacesSevenDigitsThenReduced) {
+    struct Case {
+        float value;
+        int32_t largest;
+        const char* want;
+    } cases[] = {
+        {2.5f, 16, "2 1/2"},
+        {0.0625f, 16, "1/16"},
+        {0.1f, 16, "1/10"},
+        {0.3333333f, 16, "5/16"},
+        {0.97f, 16, "1"},
+        {0.01f, 16, ""},
+        {3, 16, "3"},
+        {0.123456f, 1000000, "1929/15625"},
+        {0.75f, 2, "1"},
+        {2.5f, 0, "2"},
+        // the value is written with 7 digits before it is read as a fraction
+        {1234567.5f, 16, "1234568"},
+        {123456.75f, 16, "123456 4/5"},
+        // below half a millionth rounds to 0
+        {0, 16, "0"},
+        {1e-7f, 16, "0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wqj::DECIMALTOFRACTIONSTRING(c.value, c.largest), c.want) << c.value << " cap " << c.largest;
+    }
+}
+
+// A negative value keeps its sign: "-" and the text of its magnitude.
+TEST(FractionFromDecimal, NegativeValuesKeepTheirSign) {
+    struct Case {
+        float value;
+        const char* want;
+    } cases[] = {
+        {-2.5f, "-2 1/2"}, {-0.5f, "-1/2"}, {-3, "-3"}, {-0.97f, "-1"}, {-1.0625f, "-1 1/16"},
+        // nothing left: empty text, not a lone "-"
+        {-0.01f, ""},
+        // rounds to 0 at six places: not negative
+        {-1e-7f, "0"}, {-0.0f, "0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(wqj::DECIMALTOFRACTIONSTRING(c.value, 16), c.want) << c.value;
+}
+
+// Singles of ten million and more are whole numbers whose 7-digit text is
+// scientific; that text is returned as it stands, as is that of infinity.
+// NaN reads as 0.
+TEST(FractionFromDecimal, ScientificTextsInfinitiesAndNaN) {
+    struct Case {
+        float value;
+        const char* want;
+    } cases[] = {
+        {1e7f, "1E+7"},
+        {12345678.0f, "1.234568E+7"},
+        {-12345678.0f, "-1.234568E+7"},
+        {1.5e7f, "1.5E+7"},
+        {9999999.0f, "9999999"},
+        {std::numeric_limits<float>::max(), "3.402823E+38"},
+        {kInf, "9.999999E+998"},
+        {-kInf, "-9.999999E+998"},
+        {std::numeric_limits<float>::quiet_NaN(), "0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(wqj::DECIMALTOFRACTIONSTRING(c.value, 16), c.want) << c.value;
+}
+
+TEST(FractionValue, NumeratorOverDenominatorWithoutTheWholeNumber) {
+    struct Case {
+        const char* text;
+        float want;
+    } cases[] = {
+        {"3/4", 0.75f}, {"1-1/2", 0.5f}, {"7/2", 3.5f}, {"1/3", 1.0f / 3.0f}, {"2\\5", 0.4f},
+        {"2/3", 0.666666687f}, {"5", 0}, {"0/4", 0}, {"1/0", 0}, {"", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(bits(wqj::FRACTIONSTRINGTODECIMAL(c.text)), bits(c.want)) << c.text;
+}
+
+TEST(FractionFind, CutsTheFractionOutOfItsText) {
+    struct Case {
+        std::string text;
+        int32_t from_end;
+        const char* found;
+        std::string remainder;
+        float value;
+    } cases[] = {
+        {"5 3/16 x", 0, "3/16", "5  x", 0.1875f},
+        {"  1/2  ", 0, "1/2", "", 0.5f},
+        {"12\\8x", 0, "12\\8", "x", 1.5f},
+        {"1\\2/4", 0, "2/4", "1\\", 0.5f},
+        {"a/b 1/2", 0, nullptr, "", 0},
+        // digits as they stand, so the text can be found again
+        {"03/016", 0, "03/016", "", 0.1875f},
+        // any flag other than -1 reads forward
+        {"3/4", 5, "3/4", "", 0.75f},
+        {"3/4", 1, "3/4", "", 0.75f},
+        // reversed text: denominator first, remainder stays reversed
+        {"61/3 5", -1, "3/16", " 5", 0.1875f},
+        {"61/11 TF 6", -1, "11/16", " TF 6", 0.6875f},
+        {"NI 2/1 4", -1, "1/2", "NI  4", 0.5f},
+        {"4/3 2/1", -1, "3/4", " 2/1", 0.75f},
+        // a zero denominator gives an infinite value, never NaN
+        {"1/0", 0, "1/0", "", kInf},
+        {"0/0", 0, "0/0", "", kInf},
+        {"0/5", 0, "0/5", "", 0},
+        {"99999999999/2", 0, "99999999999/2", "", 1073741824.0f},
+        // not a fraction
+        {"1/", 0, nullptr, "", 0},
+        {"  1/  ", 0, nullptr, "", 0},
+        {"/12", 0, nullptr, "", 0},
+        {"ab", 0, nullptr, "", 0},
+        {"1 /2", 0, nullptr, "", 0},
+        {"1/ 2", 0, nullptr, "", 0},
+        {"123", 0, nullptr, "", 0},
+        {"", -1, nullptr, "", 0},
+    };
+    for (const Case& c : cases) {
+        const auto found = wqj::FINDFRACTIONINTEXT(c.text, c.from_end);
+        if (c.found == nullptr) {
+            EXPECT_FALSE(found.has_value()) << c.text;
+            continue;
+        }
+        ASSERT_TRUE(found.has_value()) << c.text;
+        EXPECT_EQ(found->text, c.found) << c.text;
+        EXPECT_EQ(found->remainder, c.remainder) << c.text;
+        EXPECT_EQ(bits(found->value), bits(c.value)) << c.text;
+    }
+}
+
+// The parser hands over texts of up to 16 MiB: the search is linear.
+TEST(FractionFind, LongTextsInLinearTime) {
+    const std::size_t n = 8u << 20;
+    const auto started = std::chrono::steady_clock::now();
+
+    std::string text = std::string(n, ' ') + std::string(n, 'x') + "7/8" + std::string(n, 'y') + std::string(n, ' ');
+    auto found = wqj::FINDFRACTIONINTEXT(text, 0);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->text, "7/8");
+    EXPECT_EQ(found->remainder, std::string(n, 'x') + std::string(n, 'y'));
+
+    text = std::string(n, '1') + "/" + std::string(n, '2');
+    found = wqj::FINDFRACTIONINTEXT(text, -1);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->text.size(), 2 * n + 1);
+    EXPECT_EQ(found->value, 1.0f);  // both runs saturate
+    EXPECT_EQ(wqj::REDUCEFRACTION(text, 16), "1");
+
+    EXPECT_FALSE(wqj::FINDFRACTIONINTEXT(std::string(2 * n, ' '), 0).has_value());
+    EXPECT_FALSE(wqj::FINDFRACTIONINTEXT(std::string(2 * n, '\\') + "/", 0).has_value());
+
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_LT(seconds, 30.0);
+}
+
+}  // namespace

@@ -1,1 +1,321 @@
+#include "measure/parser.h"
+
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "measure/formatter.h"
+#include "measure/units.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+template <class T>
+uint64_t bits(T value) {
+    uint64_t b = 0;
+    std::memcpy(&b, &value, sizeof value);
+    return b;
+}
+
+constexpr int32_t kUnset = -99;  // a position the call must not write
+
+float inches(std::string_view text, float maximum = 0) {
+    int32_t s = kUnset, e = kUnset;
+    return wqj::CONVERTTEXTSTRINGVALUETOINCHES(text, maximum, s, e);
+}
+
+// ---- character tests --------------------------------------------------------
+
+TEST(ParserCharacters, SlashesBelongToNumbersOnlyInSystemZero) {
+    struct Case {
+        int32_t system;
+        std::string text;
+        bool want;
+    } cases[] = {
+        {0, "7", true},   {1, "0", true},   {2, "9", true},    {0, ".", true},   {-1, ".", true},
+        {0, "/", true},   {0, "\\", true},  {1, "/", false},   {2, "/", false},  {-1, "\\", false},
+        {0, "-", false},  {0, " ", false},  {0, "a", false},   {0, "", false},   {0, "\0" "7"s, false},
+        {0, "7x", true},  {0, "x7", false}, {0, "\xB2", false},  // only the first byte counts
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wqj::ISMEASUREMENTCHARACTERFORSYSTEM(c.system, c.text), c.want) << c.system << " '" << c.text << "'";
+    }
+    for (const char* yes : {"7", ".", "/", "\\"}) EXPECT_TRUE(wqj::ISMEASUREMENTCHARACTER(yes)) << yes;
+    for (const char* no : {"-", " ", "a", "", "'", "\""}) EXPECT_FALSE(wqj::ISMEASUREMENTCHARACTER(no)) << no;
+}
+
+// ---- separation ---------------------------------------------------------------
+
+TEST(ParserSeparate, OneBlankAtEveryNumberWordBoundary) {
+    struct Case {
+        std::string text, want;
+    } cases[] = {
+        {"6'4\"", "6 ' 4 \""},
+        {"6ft4-1/2in", "6 ft 4 - 1/2 in"},
+        {"2m50cm", "2 m 50 cm"},
+        {"6'4 1/2\"", "6 ' 4 1/2 \""},
+        // numbers and words stay whole
+        {"12.5", "12.5"},          {"1/2", "1/2"},        {"5\\8", "5\\8"},     {"ft", "ft"},
+        {"x", "x"},                {"7", "7"},
+        // no blank next to an existing blank; blanks at the ends are kept
+        {"6 ft", "6 ft"},          {"  6ft  ", "  6 ft  "}, {"6 ' 4 \"", "6 ' 4 \""},
+        // a dot counts with the number, so "Ft." is split
+        {"6 Ft. 4 In.", "6 Ft . 4 In ."},
+        {"a1b2", "a 1 b 2"},       {"1a2", "1 a 2"},
+        // only byte 32 is a blank: tabs and NUL bytes are word characters
+        {"6\tft", "6 \tft"},       {"6\0ft"s, "6 \0ft"s},
+        // blank texts give empty text
+        {"", ""},                  {"   ", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(c.text), c.want) << c.text;
+}
+
+TEST(ParserSeparate, LinearOnSixteenMebibytes) {
+    std::string text;
+    for (int i = 0; i < 8 * 1024 * 1024; ++i) text += "1a";
+    const std::string out = wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text);
+    ASSERT_EQ(out.size(), 2 * text.size() - 1);
+    EXPECT_EQ(out.substr(0, 8), "1 a 1 a ");
+    EXPECT_EQ(out.back(), 'a');
+}
+
+// ---- whole entry ----------------------------------------------------------------
+
+TEST(ParserInches, EntriesWithoutFractions) {
+    struct Case {
+        std::string text;
+        float want;
+    } cases[] = {
+        {"6 ft 4 in", 76},         {"6 FEET 4 INCHES", 76},  {"6 Feet. 4 Inches.", 76},
+        {"6 ' 4 \"", 76},          {"6 ' 4 ''", 76},          {"3 yd", 108},
+        {"1 yard 1 foot 1 inch", 49},
+        {"12 in", 12},             {".5 in", 0.5f},           {"1.25 ft", 15},
+        // a number is read only before a unit word between blanks
+        {"6FT 4IN", 0},            {"12", 0},                 {"   ", 0},   {"", 0},
+        {"6 ft 4", 72},            {"FT 6", 0},               {"6  3 in", 3},
+        {"ft", 0},                 {"6 ft4 in", 4},  // "FT4" is no unit word
+        // case-insensitive, blanks at the ends do not matter
+        {"  6 fT  ", 72},          {"6\tft", 0},
+        // the run before the word: "-" and letters end it; "1.2.3" reads as 1.2
+        {"-5 in", 5},              {"x5 in", 5},              {"1.2.3 in", 1.2f},
+        {"5x in", 0},
+        // metric
+        {"25 mm", 0.98425f},       {"2 m 50 cm", 98.424995f}, {"1 ft 10 cm", 15.937f},
+        {"3 dm", 11.811f},         {"1 D.M.", 3.937f},        {"2 C.M.", 0.7874f},
+        {"1 millimeter", 0.03937f}, {"1 M.M.", 0.03937f},     {"1 meters.", 39.369999f},
+        // a NUL byte is an ordinary character of the entry
+        {"1\0 2 in"s, 2},
+    };
+    for (const Case& c : cases) EXPECT_EQ(bits(inches(c.text)), bits(c.want)) << "'" << c.text << "'";
+}
+
+TEST(ParserInches, EntriesWithFractions) {
+    struct Case {
+        std::string text;
+        float want;
+    } cases[] = {
+        {"6 ' 4 1/2 \"", 76.5f},   {"6 ' - 4 1/2 \"", 76.5f}, {"6 FT 4 1/2 IN", 76.5f},
+        {"1/2 in", 0.5f},          {"3/4 IN", 0.75f},         {"1 1/2 ft", 18},
+        {"5\\8 in", 0.625f},       {"12 03/16 in", 12.1875f}, {"6 ' 1/2 \"", 72.5f},
+        // only blanks may stand between a whole number and its fraction
+        {"4 - 1/2 in", 0.5f},      {"4-1/2 in", 0.5f},
+        // metric amounts take fractions too
+        {"2 1/2 m", wqj::MILLIMETERSTOINCHES(2500)},
+        // the fraction read backward is the last one before the word, wherever
+        // it stands: "1/2 FT 3 IN" takes 3 1/2 inches and 1/2 foot
+        {"1/2 FT 3 IN", 9.5f},
+        // a zero denominator gives an infinite amount
+        {"1/0 in", std::numeric_limits<float>::infinity()},
+    };
+    for (const Case& c : cases) EXPECT_EQ(bits(inches(c.text)), bits(c.want)) << "'" << c.text << "'";
+}
+
+TEST(ParserInches, EachUnitCountsOnceByTableOrderThenFirstOccurrence) {
+    struct Case {
+        std::string text;
+        float want;
+    } cases[] = {
+        // "FEET" comes before "FT" in the table, whatever comes first in the text
+        {"3 FT 4 FEET", 48},
+        {"4 FEET 3 FT", 48},
+        // the same word twice: the first occurrence
+        {"3 FT 4 FT", 36},
+        {"2 in 5 in", 2},
+        // the inch mark comes before two apostrophes and before "IN"
+        {"1 in 2 '' 3 \"", 3},
+        {"1 in 2 ''", 2},
+        // metric replaces imperial in the same slot; the order in the text does not matter
+        {"1 M 1 YD", 39.369999f},
+        {"1 YD 1 M", 39.369999f},
+        {"1 cm 1 in", 0.3937f},
+        {"1 ft 1 dm", 3.937f},
+        // millimetres have their own slot
+        {"1 in 25 mm", static_cast<float>(1.0 + static_cast<double>(0.98425f))},
+        // a unit word that is a longer word's part is not matched
+        {"5 INN", 0},
+        {"5 MMM", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(bits(inches(c.text)), bits(c.want)) << c.text;
+}
+
+TEST(ParserInches, SlotsAreSummedInDoubleAndRoundedOnce) {
+    // yards 36 + feet 16777212 + inches 1 + mm .03937: summed in single
+    // precision the inch is lost at a tie (16777248); in double it is not.
+    EXPECT_EQ(inches("1 yd 1398101 ft 1 in 1 mm"), 16777250.0f);
+}
+
+TEST(ParserInches, NumberAboveTheMaximumGivesItsUnitCodeAndPosition) {
+    struct Case {
+        std::string text;
+        float maximum;
+        float want;
+        int32_t start, end;  // kUnset: not written
+    } cases[] = {
+        {"14 in", 12, -6, 1, 2},
+        {"100 in", 12, -6, 1, 3},
+        {"12 in", 12, 12, kUnset, kUnset},  // equal passes
+        {"13 ft 2 in", 12, -4, 1, 2},
+        {"2 ft 13 in", 12, -6, 6, 7},       // inches are checked before feet
+        // processing order: index 0, 2, 1, 3; imperial before metric
+        {"13 yd 13 m", 12, -2, 1, 2},
+        {"13 m", 12, -1, 1, 2},
+        {"13 mm 13 in", 12, -6, 7, 8},
+        {"13 ft 13 cm", 12, -5, 7, 8},
+        {"13 cm 13 in", 12, -6, 7, 8},
+        {"13 dm", 12, -3, 1, 2},
+        {"13 mm", 12, -7, 1, 2},
+        // a one-character number after another unit was read is located at its own place
+        {"3 in 5 ft", 4, -4, 6, 6},
+        {"10 in 5 ft", 4, -6, 1, 2},
+        // positions count in the entry without its leading blanks, upper-cased
+        {"   6 ft 100 in", 12, -6, 6, 8},
+        // the comparison is on the number as written, before conversion
+        {"2 m", 12, 78.74f, kUnset, kUnset},
+        {"20 mm", 12, -7, 1, 2},
+        // zero, negative or NaN maximum checks nothing
+        {"100 in", 0, 100, kUnset, kUnset},
+        {"100 in", -1, 100, kUnset, kUnset},
+        {"100 in", std::numeric_limits<float>::quiet_NaN(), 100, kUnset, kUnset},
+        // a number without a unit word is not checked
+        {"100", 12, 0, kUnset, kUnset},
+        // whole number and fraction are checked together and marked together
+        {"13 1/2 in", 12, -6, 1, 6},
+        {"11 3/2 in", 12, -6, 1, 6},
+        {"1/2 FT 13 IN", 12, -6, 1, 9},
+        {"11 1/2 in", 12, 11.5f, kUnset, kUnset},
+    };
+    for (const Case& c : cases) {
+        int32_t s = kUnset, e = kUnset;
+        EXPECT_EQ(bits(wqj::CONVERTTEXTSTRINGVALUETOINCHES(c.text, c.maximum, s, e)), bits(c.want)) << c.text;
+        EXPECT_EQ(s, c.start) << c.text;
+        EXPECT_EQ(e, c.end) << c.text;
+    }
+}
+
+TEST(ParserInches, LinearOnSixteenMebibytes) {
+    std::string text(16 * 1024 * 1024, 'x');
+    text += " 1 yd 2 ft 3 in 4 mm";
+    EXPECT_EQ(bits(inches(text)), bits(static_cast<float>(63.0 + static_cast<double>(wqj::MILLIMETERSTOINCHES(4)))));
+    std::string digits(16 * 1024 * 1024, '7');
+    EXPECT_EQ(inches(digits + " in", 12), -6.0f);
+}
+
+// ---- number by position -----------------------------------------------------
+
+struct ByPosition {
+    int32_t system;
+    std::string text;
+    int32_t position, from_end;
+    float want;
+    int32_t start, end;  // kUnset: not written
+};
+
+void check(const ByPosition& c) {
+    int32_t s = kUnset, e = kUnset;
+    const float v = wqj::GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(c.system, c.text, c.position, c.from_end, s, e);
+    EXPECT_EQ(bits(v), bits(c.want)) << c.text << " @" << c.position << " flag " << c.from_end;
+    EXPECT_EQ(s, c.start) << c.text << " @" << c.position << " flag " << c.from_end;
+    EXPECT_EQ(e, c.end) << c.text << " @" << c.position << " flag " << c.from_end;
+}
+
+TEST(ParserByPosition, WholeNumbersAndWhereTheyStand) {
+    const ByPosition cases[] = {
+        // backward: the run that ends at the position, blanks skipped
+        {0, "5", 1, -1, 5, 1, 1},
+        {0, "14 IN", 2, -1, 14, 1, 2},
+        {0, "100 IN", 3, -1, 100, 1, 3},
+        {0, "6 FT 14 IN", 7, -1, 14, 6, 7},
+        {0, "6 FT 4 IN", 6, -1, 4, 6, 6},
+        {0, "6 FT 4 IN", 5, -1, 0, kUnset, kUnset},  // a blank then "FT": nothing read
+        {0, "  12  ", 6, -1, 12, 3, 4},
+        {0, "12", 99, -1, 12, 1, 2},                 // beyond the end: the whole text
+        {0, "7 7", 3, -1, 7, 3, 3},                  // the same digits earlier do not mislead
+        {0, "1.2.3", 5, -1, 1.2f, 1, 5},
+        {1, "12.5", 4, -1, 12.5f, 1, 4},
+        // forward: the run that starts at the position
+        {0, "6 FT", 1, 0, 6, 1, 1},
+        {0, "  7 IN", 1, 0, 7, 3, 3},
+        {0, "6 FT 4 IN", 6, 0, 4, 6, 6},
+        {0, "6 FT", 1, 1, 6, 1, 1},                  // any flag but -1 is forward
+        {0, "6 FT", 1, -2, 6, 1, 1},
+        // nothing to read: 0 and the positions keep their values
+        {0, "FT", 2, -1, 0, kUnset, kUnset},
+        {0, "   ", 3, -1, 0, kUnset, kUnset},
+        {0, "", 1, -1, 0, kUnset, kUnset},
+        {0, "6 FT", 0, -1, 0, kUnset, kUnset},
+        {0, "6 FT", 5, 0, 0, kUnset, kUnset},
+        {0, "6 FT", 20, 0, 0, kUnset, kUnset},
+        // a forward position before the text reads nothing
+        {0, "6 FT", 0, 0, 0, kUnset, kUnset},
+        {0, "6 FT", -3, 0, 0, kUnset, kUnset},
+        // NUL bytes are characters like any other
+        {0, "3\0" "12"s, 4, -1, 12, 3, 4},
+    };
+    for (const ByPosition& c : cases) check(c);
+}
+
+TEST(ParserByPosition, FractionsAndWhereTheyStand) {
+    const ByPosition cases[] = {
+        {0, "6 FT 4 1/2 IN", 10, -1, 4.5f, 6, 10},
+        {0, "6 FT 4 1/2 IN", 1, 0, 6.5f, 1, 10},   // forward: the first fraction with the leading number
+        {0, "1/2", 3, -1, 0.5f, 1, 3},
+        {0, "12 3/16", 7, -1, 12.1875f, 1, 7},
+        {0, "03/16 IN", 5, -1, 0.1875f, 1, 5},
+        {1, "3/4", 3, -1, 0.75f, 1, 3},             // fractions are found in either system
+        {0, "4 - 1/2", 7, -1, 0.5f, 5, 7},
+        // the fraction at 1 to 3 and the number at 8 are read together
+        {0, "1/2 FT 3 IN", 8, -1, 3.5f, 1, 8},
+        // the last fraction; before it, system 0 takes "3/4" as a number run (3)
+        {0, "1 3/4 5/8", 9, -1, 3.625f, 3, 9},
+        {1, "1 3/4 5/8", 9, -1, 4.625f, 5, 9},
+        // the number left once the fraction is cut out may span the cut
+        {0, "7.1/2.5", 1, 0, 7.5f, 1, 7},
+    };
+    for (const ByPosition& c : cases) check(c);
+}
+
+// ---- round trip with the formatter ----------------------------------------------
+
+TEST(ParserRoundTrip, EverySixteenthUpTo200FeetReadsBackInEveryParseableImperialStyle) {
+    // Words, abbreviations with and without dots, marks with and without the
+    // dash, inches only. Decimal feet (3-5, 8) are rounded by design and plain
+    // inches (13) carry no unit word, so they are not read back.
+    const int32_t styles[] = {0, 1, 2, 6, 7, 9, 10, 11, 12};
+    for (int32_t style : styles) {
+        int failures = 0;
+        for (int32_t sixteenths = 0; sixteenths <= 200 * 12 * 16; ++sixteenths) {
+            const float length = static_cast<float>(sixteenths) / 16.0f;
+            const std::string text = wqj::GETFORMATEDTEXTFROMINCHES(0, style, 0, length, 16);
+            const float back = inches(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text));
+            if (bits(back) != bits(length) && ++failures <= 3) {
+                ADD_FAILURE() << "style " << style << ": " << length << " written '" << text << "' reads " << back;
+            }
+        }
+        EXPECT_EQ(failures, 0) << "style " << style;
+    }
+}
+
+}  // namespace

@@ -171,6 +171,7 @@ std::vector<Command> make_commands() {
          run_number},
     };
     add_measure_commands(list);
+    add_table_commands(list);
     return list;
 }
 

@@ -24,6 +24,7 @@ const std::vector<Command>& commands();
 
 // Each area of the library adds its commands to the list.
 void add_measure_commands(std::vector<Command>& list);
+void add_table_commands(std::vector<Command>& list);    // wqj scales, papers, paper-for
 void add_parse_command(std::vector<Command>& list);     // wqj parse
 void add_format_command(std::vector<Command>& list);    // wqj format
 void add_fraction_command(std::vector<Command>& list);  // wqj fraction
