@@ -5,7 +5,7 @@
  *
  * This file is made from exports/exports.txt; edit that table, not this file.
  *
- * Conventions for every export (50 declared here):
+ * Conventions for every export (116 declared here):
  *  - Windows: stdcall (WINAPI), exported by undecorated upper-case name.
  *  - Integers are 32-bit signed; floating arguments are float or double as
  *    declared and are not interchangeable.
@@ -212,5 +212,81 @@ WQJ_API void WQJ_CALL SETPAPERINFOLEFTMARGIN(int32_t row, float value);
 WQJ_API void WQJ_CALL SETPAPERINFORIGHTMARGIN(int32_t row, float value);
 WQJ_API int32_t WQJ_CALL GETPAPERINDEXFROMPAPERNAME(char *name);
 WQJ_API int32_t WQJ_CALL GETPAPERINDEXFROMPAPERSIZE(int32_t system, float width, float height, int32_t *orientation);
+
+/* ---- Positional fields ---- */
+WQJ_API int32_t WQJ_CALL PARSECOUNTDLL(const char *text, const char *delimiter);
+WQJ_API WQJSTRING WQJ_CALL GETSTRINGPARTFROMSTRINGBYPOSITION(const char *text, int32_t position, const char *delimiter);
+WQJ_API double WQJ_CALL GETVALUEFROMSTRINGBYPOSITION(const char *text, int32_t position, const char *delimiter);
+WQJ_API int32_t WQJ_CALL SETSTRINGPARTINSTRINGBYPOSITION(char *text, int32_t position, const char *field, const char *delimiter);
+WQJ_API int32_t WQJ_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char *text, int32_t position, const char *field, const char *delimiter);
+
+/* ---- Delimited lists ---- */
+WQJ_API WQJSTRING WQJ_CALL CREATEDELIMITEDSTRING(char *delimiter, const char *item1, const char *item2, const char *item3, const char *item4, const char *item5, const char *item6, const char *item7, const char *item8, const char *item9, const char *item10);
+WQJ_API WQJSTRING WQJ_CALL ADDTODELIMITEDSTRING(char *list, const char *item, char *delimiter);
+WQJ_API int32_t WQJ_CALL ISSTRINGINDELIMITEDSTRING(const char *list, const char *item, char *delimiter, int32_t keep_blanks, int32_t case_sensitive);
+WQJ_API int32_t WQJ_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char *list, int32_t position, const char *delimiter);
+WQJ_API WQJSTRING WQJ_CALL STRIPNULL(const char *text);
+WQJ_API WQJSTRING WQJ_CALL CREATEDELIMITEDSTRINGFROMLONGARRAY(char *delimiter, WQJARRAYDESCRIPTOR *array);
+
+/* ---- Catalogue ---- */
+WQJ_API WQJSTRING WQJ_CALL GETDESCRIPTIONFORCATEGORYTYPE(int32_t category, int32_t subcategory);
+WQJ_API WQJSTRING WQJ_CALL GETDESCRIPTIONFORDRAWINGTOOLTYPE(int32_t tool);
+WQJ_API WQJSTRING WQJ_CALL GETDESCRIPTIONFORWIRETYPE(int32_t wire);
+WQJ_API WQJSTRING WQJ_CALL GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t subcategory, int32_t item, int32_t plural);
+WQJ_API int32_t WQJ_CALL GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t subcategory, char *name);
+WQJ_API WQJSTRING WQJ_CALL GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t subcategory, int32_t item, int32_t sub_item);
+WQJ_API WQJSTRING WQJ_CALL GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t subcategory, int32_t item);
+WQJ_API int32_t WQJ_CALL GETCATEGORIESFROMLIBRARYNAME(const char *name, int32_t *category, int32_t *subcategory, int32_t *item);
+WQJ_API int32_t WQJ_CALL ISVALIDLIBRARYNAME(const char *name);
+WQJ_API WQJSTRING WQJ_CALL GETSUBCATEGORIESCODESTRING(int32_t category);
+WQJ_API WQJSTRING WQJ_CALL GETITEMTYPESCODESTRING(int32_t category, int32_t subcategory);
+WQJ_API WQJSTRING WQJ_CALL GETSUBITEMTYPESCODESTRING(int32_t category, int32_t subcategory, int32_t item);
+WQJ_API int32_t WQJ_CALL ISOBJECTAWIRE(const char *code);
+WQJ_API int32_t WQJ_CALL ISOBJECTAWALL(const char *code);
+WQJ_API int32_t WQJ_CALL ISOBJECTPARTOFTEXTBOX(const char *name);
+WQJ_API int32_t WQJ_CALL GETOBJECTWALLSNAPINDEXFROMCATEGORIES(int32_t category, int32_t subcategory, int32_t item, int32_t sub_item);
+WQJ_API int32_t WQJ_CALL GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX(void);
+WQJ_API int32_t WQJ_CALL ISSYMBOLVIEWNUMBERVALID(int32_t view, const char *views);
+WQJ_API WQJSTRING WQJ_CALL GETFOLDERNAMEINVALIDCHARACTERS(void);
+WQJ_API WQJSTRING WQJ_CALL GETCATEGORYNAMEINVALIDCHARACTERS(void);
+WQJ_API WQJSTRING WQJ_CALL GETCIRCUITNAMEINVALIDCHARACTERS(void);
+WQJ_API WQJSTRING WQJ_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
+WQJ_API int32_t WQJ_CALL STRINGCONTAINSCHARACTERS(const char *text, const char *characters);
+
+/* ---- Angles, rectangles and bits ---- */
+WQJ_API double WQJ_CALL REDUCETO360DEGREEANGLE(double angle, int32_t allow_360);
+WQJ_API double WQJ_CALL ADDANGLEOFFSET(double angle, double offset);
+WQJ_API double WQJ_CALL ROTATEDEGREESVALUE(double angle, double delta);
+WQJ_API double WQJ_CALL ROTATERADIANSVALUE(double angle, double delta);
+WQJ_API double WQJ_CALL ROTATETONEXTDEGREEVALUE(double angle, double step);
+WQJ_API int32_t WQJ_CALL ANGLEPASSEDTHROUGHZERO(double angle, double delta);
+WQJ_API double WQJ_CALL GETOFFSETFROMANGLES(double from_angle, double to_angle, int32_t mode, double maximum);
+WQJ_API void WQJ_CALL SETRECTLOWERLEFTJUSTIFIED(double *x1, double *y1, double *x2, double *y2);
+WQJ_API int32_t WQJ_CALL ISPOINTINRECTDOUBLE(double x, double y, RECTDOUBLE *rect, int32_t exclusive);
+WQJ_API int32_t WQJ_CALL RECTINRECT(RECTDOUBLE *outer, RECTDOUBLE *inner);
+WQJ_API int32_t WQJ_CALL ISVALUEINLONGARRAY(int32_t value, int32_t *elements, int32_t last_index, int32_t first_index);
+WQJ_API int32_t WQJ_CALL GETTOTALBITSSET(int32_t value, int32_t bit_count);
+WQJ_API int32_t WQJ_CALL GETFIRSTBITSET(int32_t value, int32_t start_bit, int32_t bit_count);
+WQJ_API int32_t WQJ_CALL EXAMINEBIT(int32_t *value, int32_t bit);
+WQJ_API void WQJ_CALL CLEARBIT(int32_t *value, int32_t bit);
+WQJ_API void WQJ_CALL SETBIT(int32_t *value, int32_t bit);
+WQJ_API void WQJ_CALL TOGGLEBIT(int32_t *value, int32_t bit);
+WQJ_API int32_t WQJ_CALL SHIFTBITSLEFT(int32_t value, int32_t count);
+WQJ_API int32_t WQJ_CALL SHIFTBITSRIGHT(int32_t value, int32_t count);
+WQJ_API void WQJ_CALL ROTATEBITSLEFT(void *byte, int32_t count);
+WQJ_API void WQJ_CALL ROTATEBITSRIGHT(void *byte, int32_t count);
+
+/* ---- Paths, special folders, input state and random identifiers ---- */
+WQJ_API WQJSTRING WQJ_CALL GETSPECIALFOLDERLOCATION(int32_t folder);
+WQJ_API WQJSTRING WQJ_CALL GETDIRECTORYFROMPATH(const char *path);
+WQJ_API WQJSTRING WQJ_CALL GETDRIVEFROMPATH(const char *path);
+WQJ_API WQJSTRING WQJ_CALL GETFILENAMEFROMPATH(const char *path);
+WQJ_API WQJSTRING WQJ_CALL REMOVEFILENAMEFROMFULLPATH(const char *path);
+WQJ_API WQJSTRING WQJ_CALL GETEXPORTFILENAME(const char *base_name, int32_t category_type, int32_t number);
+WQJ_API int32_t WQJ_CALL GETMOUSEBUTTON(void *window);
+WQJ_API int32_t WQJ_CALL GETKEYSTATE(int32_t virtual_key);
+WQJ_API void WQJ_CALL RANDOMIZEDLLGENERATOR(void);
+WQJ_API int32_t WQJ_CALL GETRANDOMLONGVALUE(void);
+WQJ_API int32_t WQJ_CALL GETUNIQUERECORDID(int32_t *identifiers, int32_t upper_index);
 
 #endif /* WQJDLL_H */

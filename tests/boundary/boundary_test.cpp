@@ -1,6 +1,8 @@
 // The exports called exactly as a host calls them, on both builds.
 #include <gtest/gtest.h>
 
+#include "bits.h"
+
 #include <cfenv>
 #include <cmath>
 #include <cstring>
@@ -13,6 +15,8 @@
 using wqjtest::take;
 
 namespace {
+
+using wqjtest::bits;
 
 struct ExportRow {
     int ordinal;
@@ -30,13 +34,6 @@ class Boundary : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { WQJ_FN(INITIALIZEDLL)(); }
 };
-
-template <class T>
-uint64_t bits(T value) {
-    uint64_t b = 0;
-    std::memcpy(&b, &value, sizeof value);
-    return b;
-}
 
 TEST(BoundaryExports, EveryNameOfTheTableIsExported) {
     for (const ExportRow& row : kExports) {

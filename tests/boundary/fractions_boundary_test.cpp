@@ -3,6 +3,8 @@
 // strings passed by value.
 #include <gtest/gtest.h>
 
+#include "bits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -22,12 +24,7 @@ using namespace std::string_literals;
 
 namespace {
 
-template <class T>
-uint64_t bits(T value) {
-    uint64_t b = 0;
-    std::memcpy(&b, &value, sizeof value);
-    return b;
-}
+using wqjtest::bits;
 
 constexpr char kGuard = '\x5A';
 constexpr std::size_t kGuardBytes = 16;
@@ -53,17 +50,6 @@ struct GuardedBuffer {
         return true;
     }
 };
-
-// A host string holding exactly `bytes`, made as the host makes one.
-WQJSTRING make_host_string(const std::string& bytes) {
-#ifdef _WIN32
-    return reinterpret_cast<WQJSTRING>(::SysAllocStringByteLen(bytes.data(), static_cast<UINT>(bytes.size())));
-#else
-    static auto allocate =
-        wqjtest::export_as<WQJSTRING (*)(const char*, uint32_t)>("SysAllocStringByteLen");
-    return allocate(bytes.data(), static_cast<uint32_t>(bytes.size()));
-#endif
-}
 
 TEST(FractionExports, BreakFractionApartWritesFourOutputs) {
     auto split = WQJ_FN(BREAKFRACTIONAPART);
@@ -225,7 +211,7 @@ TEST(ReversalExports, ReverseStringDllReversesEveryByteOfAHostString) {
         {"abc", "cba"}, {"a b", "b a"}, {"a\0b"s, "b\0a"s}, {"\0"s, "\0"s}, {"\xC3\xA9!", "!\xA9\xC3"},
     };
     for (const Case& c : cases) {
-        WQJSTRING argument = make_host_string(c.text);
+        WQJSTRING argument = wqjtest::make_host_string(c.text);
         EXPECT_EQ(take(reverse(argument)), c.want) << c.text;
         take(argument);  // the argument is the caller's and still intact
     }

@@ -35,6 +35,16 @@ void* find_export(const char* name) {
 #endif
 }
 
+WQJSTRING make_host_string(std::string_view bytes) {
+#ifdef _WIN32
+    return reinterpret_cast<WQJSTRING>(::SysAllocStringByteLen(bytes.data(), static_cast<UINT>(bytes.size())));
+#else
+    using Allocate = WQJSTRING (*)(const char*, uint32_t);
+    static Allocate allocate = reinterpret_cast<Allocate>(find_export("SysAllocStringByteLen"));
+    return allocate(bytes.data(), static_cast<uint32_t>(bytes.size()));
+#endif
+}
+
 std::string take(WQJSTRING s, bool* was_null) {
     if (was_null != nullptr) *was_null = s == nullptr;
     if (s == nullptr) return {};

@@ -29,6 +29,9 @@ Function export_as(const char* name) {
 // counted payload), frees it and returns the payload. Sets *was_null when
 // the string was a null handle.
 std::string take(WQJSTRING s, bool* was_null = nullptr);
+// A host string holding `bytes` (NUL bytes included), made with the OLE
+// allocator the host uses; free it with take().
+WQJSTRING make_host_string(std::string_view bytes);
 // True when the handle is null (the library's empty text).
 inline bool is_null(WQJSTRING s) { return s == nullptr; }
 

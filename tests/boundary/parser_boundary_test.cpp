@@ -3,6 +3,8 @@
 // reference (and null), NUL-terminated entries.
 #include <gtest/gtest.h>
 
+#include "bits.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -20,25 +22,10 @@ using namespace std::string_literals;
 
 namespace {
 
-template <class T>
-uint64_t bits(T value) {
-    uint64_t b = 0;
-    std::memcpy(&b, &value, sizeof value);
-    return b;
-}
+using wqjtest::bits;
 
 constexpr char kGuard = '\x5A';
 constexpr int32_t kUnset = -99;
-
-// A host string holding exactly `bytes`, made as the host makes one.
-WQJSTRING make_host_string(const std::string& bytes) {
-#ifdef _WIN32
-    return reinterpret_cast<WQJSTRING>(::SysAllocStringByteLen(bytes.data(), static_cast<UINT>(bytes.size())));
-#else
-    static auto allocate = wqjtest::export_as<WQJSTRING (*)(const char*, uint32_t)>("SysAllocStringByteLen");
-    return allocate(bytes.data(), static_cast<uint32_t>(bytes.size()));
-#endif
-}
 
 class ParserExports : public ::testing::Test {
 protected:
@@ -108,7 +95,7 @@ TEST_F(ParserExports, ValueByPositionReadsAHostStringByItsLength) {
         {"6 FT", 20, 0, 0, kUnset, kUnset},
     };
     for (const Case& c : cases) {
-        WQJSTRING text = make_host_string(c.text);
+        WQJSTRING text = wqjtest::make_host_string(c.text);
         int32_t s = kUnset, e = kUnset;
         EXPECT_EQ(bits(by_position(0, text, c.position, c.from_end, &s, &e)), bits(c.want)) << c.text;
         EXPECT_EQ(s, c.start) << c.text;
@@ -116,7 +103,7 @@ TEST_F(ParserExports, ValueByPositionReadsAHostStringByItsLength) {
         take(text);
     }
     // Null position pointers are not written; a null host string is empty text.
-    WQJSTRING text = make_host_string("6 FT 4 1/2 IN");
+    WQJSTRING text = wqjtest::make_host_string("6 FT 4 1/2 IN");
     EXPECT_EQ(by_position(0, text, 10, -1, nullptr, nullptr), 4.5f);
     take(text);
     int32_t s = kUnset, e = kUnset;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bits.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -10,14 +12,9 @@
 
 namespace {
 
-using namespace std::string_literals;
+using wqjtest::bits;
 
-template <class T>
-uint64_t bits(T value) {
-    uint64_t b = 0;
-    std::memcpy(&b, &value, sizeof value);
-    return b;
-}
+using namespace std::string_literals;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr float kInf = std::numeric_limits<float>::infinity();

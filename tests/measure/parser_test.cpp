@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bits.h"
+
 #include <cstring>
 #include <limits>
 #include <string>
@@ -11,14 +13,9 @@
 
 namespace {
 
-using namespace std::string_literals;
+using wqjtest::bits;
 
-template <class T>
-uint64_t bits(T value) {
-    uint64_t b = 0;
-    std::memcpy(&b, &value, sizeof value);
-    return b;
-}
+using namespace std::string_literals;
 
 constexpr int32_t kUnset = -99;  // a position the call must not write
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bits.h"
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -11,12 +13,7 @@
 
 namespace {
 
-template <class T>
-uint64_t bits(T value) {
-    uint64_t b = 0;
-    std::memcpy(&b, &value, sizeof value);
-    return b;
-}
+using wqjtest::bits;
 
 TEST(Units, MillimetresPerInchIsTheDoubleNearest25_400051) {
     EXPECT_EQ(wqj::MILLIMETERSPERINCH, 25.400051);

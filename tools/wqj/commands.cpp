@@ -15,9 +15,7 @@
 #endif
 
 namespace wqjtool {
-namespace {
 
-// The payload of a host string, which is freed.
 std::string take(WQJSTRING s) {
     if (s == nullptr) return {};
 #ifdef _WIN32
@@ -29,6 +27,8 @@ std::string take(WQJSTRING s) {
 #endif
     return bytes;
 }
+
+namespace {
 
 // A number as the library writes it, without the leading blank.
 std::string number_text(long double value, int digits) {
@@ -172,6 +172,9 @@ std::vector<Command> make_commands() {
     };
     add_measure_commands(list);
     add_table_commands(list);
+    add_text_commands(list);
+    add_catalogue_commands(list);
+    add_platform_commands(list);
     return list;
 }
 

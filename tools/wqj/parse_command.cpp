@@ -11,26 +11,8 @@
 #include "tools/wqj/commands.h"
 #include "wqjdll.h"
 
-#ifdef _WIN32
-#  include <windows.h>
-#  include <oleauto.h>
-#endif
-
 namespace wqjtool {
 namespace {
-
-// The payload of a host string, which is freed.
-std::string take(WQJSTRING s) {
-    if (s == nullptr) return {};
-#ifdef _WIN32
-    std::string bytes(s, SysStringByteLen(reinterpret_cast<BSTR>(s)));
-    SysFreeString(reinterpret_cast<BSTR>(s));
-#else
-    std::string bytes(s, SysStringByteLen(s));
-    SysFreeString(s);
-#endif
-    return bytes;
-}
 
 // A single as the library writes it (7 digits), without the leading blank.
 std::string single_text(float value) {

@@ -6,25 +6,8 @@
 #include "tools/wqj/commands.h"
 #include "wqjdll.h"
 
-#ifdef _WIN32
-#  include <windows.h>
-#  include <oleauto.h>
-#endif
-
 namespace wqjtool {
 namespace {
-
-std::string take(WQJSTRING s) {
-    if (s == nullptr) return {};
-#ifdef _WIN32
-    std::string bytes(s, SysStringByteLen(reinterpret_cast<BSTR>(s)));
-    SysFreeString(reinterpret_cast<BSTR>(s));
-#else
-    std::string bytes(s, SysStringByteLen(s));
-    SysFreeString(s);
-#endif
-    return bytes;
-}
 
 struct Systems {
     bool imperial = true;

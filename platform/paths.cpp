@@ -1,0 +1,55 @@
+#include "platform/paths.h"
+
+#include "catalogue/descriptions.h"
+#include "platform/platform.h"
+#include "text/convert.h"
+
+namespace wqj {
+namespace {
+
+constexpr char kSeparator = '\\';
+
+bool has_drive(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+
+// What follows the last backslash; the whole path when it holds none.
+std::string_view last_piece(std::string_view path) {
+    const std::size_t last = path.rfind(kSeparator);
+    return last == std::string_view::npos ? path : path.substr(last + 1);
+}
+
+std::string_view trimmed(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
+
+}  // namespace
+
+std::string GETDRIVEFROMPATH(std::string_view path) {
+    return has_drive(path) ? std::string(path.substr(0, 2)) : std::string();
+}
+
+std::string GETDIRECTORYFROMPATH(std::string_view path) {
+    const std::size_t start = has_drive(path) ? 2 : 0;  // 0-based
+    const std::size_t last = path.rfind(kSeparator);
+    if (last == std::string_view::npos || last < start) return {};
+    return std::string(path.substr(start, last - start + 1));
+}
+
+std::string GETFILENAMEFROMPATH(std::string_view path) { return std::string(trimmed(last_piece(path))); }
+
+std::string REMOVEFILENAMEFROMFULLPATH(std::string_view path) {
+    const std::string_view piece = last_piece(path);
+    if (piece.empty()) return std::string(path);
+    return std::string(path.substr(0, path.size() - piece.size()));
+}
+
+std::string GETEXPORTFILENAME(std::string_view base, int32_t category, int32_t number) {
+    std::string name(trimmed(base));
+    name += '_';
+    name += GETDESCRIPTIONFORCATEGORYTYPE(category, 0);
+    name += '_';
+    // A 32-bit integer never needs the exponent form at 15 digits.
+    name += TRIMLEFTBLANKS(NUMBERTOTEXT(number, 15));
+    return name;
+}
+
+std::string GETSPECIALFOLDERLOCATION(int32_t folder) { return platform::special_folder_path(folder); }
+
+}  // namespace wqj

@@ -1,0 +1,86 @@
+// Positional fields: a record kept as one line of text, its fields separated
+// by a delimiter of the host's choosing and numbered from 1.
+//
+// The rules are those of the field services of text/convert.h: the
+// delimiter is an exact, case-sensitive byte sequence of any length; fields
+// are the pieces between non-overlapping occurrences found from the left;
+// an empty delimiter reads the text as comma-separated values with quotes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text/convert.h"
+
+namespace wqj {
+
+// Calls visit(field) for each field of text from the first, in one pass,
+// until visit returns false. With a non-empty delimiter each field is a view
+// into text; with an empty delimiter the fields are the comma-separated
+// values (quotes removed, outer blanks dropped) and views into a copy that
+// lives only for the call.
+template <class Visit>
+void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit);
+
+// The number of fields, at least 1.
+int32_t PARSECOUNTDLL(std::string_view text, std::string_view delimiter);
+
+// Field `position` (negative counts from the end, -1 the last) as it stands,
+// blanks included; empty outside the record. A view into text.
+std::string_view GETSTRINGPARTFROMSTRINGBYPOSITION(std::string_view text, int32_t position,
+                                                   std::string_view delimiter);
+
+// The numeric value of field `position` (the longest numeric prefix after
+// leading blanks, tabs and line feeds); 0 for a missing or non-numeric field.
+double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std::string_view delimiter);
+
+// The record with field `position` (1 to the field count) replaced by
+// `field`, rejoined with one delimiter between consecutive fields and
+// trimmed of leading and trailing blanks as a whole; nothing for a position
+// outside the record. The new field is not escaped: a delimiter inside it
+// makes more fields. With an empty delimiter the comma-separated values are
+// joined with nothing between them.
+std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text, int32_t position,
+                                                           std::string_view field, std::string_view delimiter);
+std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,
+                                                            std::string_view field, std::string_view delimiter);
+
+// ---- implementation -------------------------------------------------------
+
+template <class Visit>
+void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit) {
+    if (delimiter.empty()) {
+        TextArray fields;
+        fields.elements.resize(static_cast<std::size_t>(FIELDCOUNT(text, delimiter)));
+        SPLITFIELDS(text, delimiter, fields);
+        for (const std::string& f : fields.elements)
+            if (!visit(std::string_view(f))) return;
+        return;
+    }
+    // Each search starts after the previous occurrence, so the whole walk
+    // reads the text once. Positions are 32-bit; a text beyond that range
+    // is searched directly.
+    const bool positions_fit = text.size() < static_cast<std::size_t>(INT32_MAX);
+    std::size_t from = 0;
+    for (;;) {
+        std::size_t hit = std::string_view::npos;
+        if (from < text.size()) {
+            if (positions_fit) {
+                const int32_t at = FINDTEXT(static_cast<int32_t>(from + 1), text, delimiter);
+                if (at > 0) hit = static_cast<std::size_t>(at) - 1;
+            } else {
+                hit = text.find(delimiter, from);
+            }
+        }
+        if (hit == std::string_view::npos) {
+            visit(text.substr(from));
+            return;
+        }
+        if (!visit(text.substr(from, hit - from))) return;
+        from = hit + delimiter.size();
+    }
+}
+
+}  // namespace wqj

@@ -1,0 +1,102 @@
+// Delimited lists over the field services.
+#include "text/lists.h"
+
+#include <algorithm>
+
+#include "text/convert.h"
+#include "text/fields.h"
+
+namespace wqj {
+
+std::string_view list_delimiter(std::string_view delimiter) { return delimiter.empty() ? "," : delimiter; }
+
+std::string CREATEDELIMITEDSTRING(std::string_view delimiter, std::span<const std::string_view> items) {
+    const std::string_view d = list_delimiter(delimiter);
+    std::size_t total = 0;
+    for (std::string_view item : items) total += item.size() + d.size();
+    std::string list;
+    list.reserve(total);
+    for (std::string_view item : items) {
+        if (item.empty()) continue;
+        if (!list.empty()) list += d;
+        list += item;
+    }
+    return list;
+}
+
+std::string ADDTODELIMITEDSTRING(std::string_view list, std::string_view item, std::string_view delimiter) {
+    const std::string_view d = list_delimiter(delimiter);
+    std::string out;
+    out.reserve(list.size() + d.size() + item.size());
+    out += list;
+    if (!list.empty()) out += d;
+    out += item;
+    return out;
+}
+
+int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, std::string_view delimiter,
+                                  bool keep_blanks, bool case_sensitive) {
+    const std::string_view d = list_delimiter(delimiter);
+    std::string upper_list, upper_item;
+    if (!case_sensitive) {
+        upper_list = UPPERCASETEXT(list);
+        upper_item = UPPERCASETEXT(item);
+        list = upper_list;
+        item = upper_item;
+    }
+    if (!keep_blanks) item = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(item));
+    int64_t number = 0, found = 0;
+    for_each_field(list, d, [&](std::string_view f) {
+        ++number;
+        if (!keep_blanks) f = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(f));
+        if (COMPARETEXT(f, item) != 0) return true;
+        found = number;
+        return false;
+    });
+    return static_cast<int32_t>(std::min<int64_t>(found, INT32_MAX));
+}
+
+RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32_t position,
+                                                    std::string_view delimiter) {
+    RemovedItem out;
+    out.list.reserve(list.size());
+    int64_t number = 0;
+    for_each_field(list, delimiter, [&](std::string_view f) {
+        if (++number == position) {
+            out.removed = true;
+            return true;
+        }
+        if (!out.list.empty()) out.list += delimiter;
+        out.list += f;
+        return true;
+    });
+    return out;
+}
+
+std::string_view STRIPNULL(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) text = text.substr(0, nul);
+    return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
+}
+
+std::string CREATEDELIMITEDSTRINGFROMLONGARRAY(std::string_view delimiter, std::span<const int32_t> elements) {
+    const std::string_view d = list_delimiter(delimiter);
+    std::string list;
+    list.reserve(elements.size() * (11 + d.size()));
+    for (int32_t e : elements) {
+        if (!list.empty()) list += d;
+        list += TRIMLEFTBLANKS(NUMBERTOTEXT(static_cast<long double>(e), 15));
+    }
+    return list;
+}
+
+std::span<const int32_t> listed_elements(const int32_t* storage, bool allocated, int32_t lower, int32_t upper) {
+    if (!allocated || storage == nullptr) return {};
+    const int64_t first = std::max<int64_t>(0, lower);
+    if (int64_t(upper) < first) return {};
+    const auto skip = static_cast<std::size_t>(first - lower);
+    const auto count = static_cast<std::size_t>(int64_t(upper) - first + 1);
+    return {storage + skip, count};
+}
+
+}  // namespace wqj
