@@ -38,12 +38,14 @@ WQJSTRING WQJ_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t from_en
     return call(WQJSTRING{}, [&] {
         const auto found = wqj::FINDFRACTIONINTEXT(text_in(text), from_end);
         const std::string_view rest = found ? std::string_view(found->remainder) : std::string_view();
+        // The result is made first, so a failed allocation leaves every
+        // caller variable and buffer as it was.
+        WQJSTRING result = found ? host_string(found->text) : WQJSTRING{};
         write_to(remainder_length, static_cast<int32_t>(rest.size()));
         // The buffer receives the remainder padded with blanks to the length
         // of the text it held on entry, and never more than that.
         write_padded(remainder, rest);
-        if (!found) return WQJSTRING{};
-        write_to(value, found->value);
-        return host_string(found->text);
+        if (found) write_to(value, found->value);
+        return result;
     });
 }

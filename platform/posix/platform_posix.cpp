@@ -11,6 +11,12 @@
 #include "platform/platform.h"
 #include "platform/posix/standin.h"
 
+#ifdef WQJ_FAULT_INJECTION
+// Allocation-failure test builds only: the test program defines this and
+// answers true when the current allocation is to fail.
+extern "C" bool wqj_fault_allocation_fails();
+#endif
+
 namespace wqj::platform {
 namespace {
 
@@ -19,6 +25,9 @@ namespace {
 constexpr std::size_t kPrefix = 4;
 
 char* allocate_raw(const char* bytes, uint32_t length) {
+#ifdef WQJ_FAULT_INJECTION
+    if (wqj_fault_allocation_fails()) return nullptr;
+#endif
     auto* block = static_cast<unsigned char*>(std::malloc(kPrefix + std::size_t{length} + 2));
     if (block == nullptr) return nullptr;
     for (std::size_t i = 0; i < kPrefix; ++i) block[i] = static_cast<unsigned char>(length >> (8 * i));

@@ -54,3 +54,59 @@ expect_output(0 "^[0-9]+\n[0-9]+\n$" id --count 2)
 expect_output(0 "^b\n$" field "a|b|c" "|" 2)
 expect_output(0 "^a\\|b\\|c\n$" list create a b c --delim "|")
 expect_output(2 "usage" path)
+
+# ---- wqj call: any export by name, arguments typed from the export table ----
+# Results: host strings quoted with their byte count, null as (null), floats
+# and doubles as the shortest text that reads back exactly.
+expect_output(0 "^\"6' 4 1/2\\\\\"\" \\(9 bytes\\)\n$" call GETFORMATEDTEXTFROMINCHES 0 6 0 76.5 16)
+expect_output(0 "^\\(null\\)\n$" call GETITEMTYPESCODESTRING 1 0)
+expect_output(0 "^0\\.003937\n$" call MILLIMETERSTOINCHES 0.1)
+expect_output(0 "^0\\.7168146928204138\n$" call ROTATERADIANSVALUE 6 1)
+expect_output(0 "^-inf\n$" call INCHESTOMILLIMETERS -inf)
+expect_output(0 "^inf\n$" call INCHESTOMILLIMETERS 1e400)
+expect_output(0 "^$" call SETPAPERINFOWIDTH 0 9)
+# Integers: hexadecimal and values above 2147483647 are 32-bit patterns.
+expect_output(0 "^-16\n$" call SHIFTBITSLEFT 0xFFFFFFFF 4)
+expect_output(0 "^-2147483648\n$" call SHIFTBITSLEFT 2147483648 0)
+# A host string argument carries its NUL bytes; a text argument ends at the first.
+expect_output(0 "^\"b\\\\x00a\" \\(3 bytes\\)\n$" call --escapes REVERSESTRINGDLL "a\\0b")
+expect_output(0 "^\"a\" \\(1 byte\\)\n$" call --escapes STRIPNULL "a\\0b")
+# Written back: variables, rectangles, bytes and buffers after the call; a
+# null pointer is passed as null and shows nothing.
+expect_output(0 "^x1 = 1\ny1 = 2\nx2 = 5\ny2 = 6\n$" call SETRECTLOWERLEFTJUSTIFIED 5 6 1 2)
+expect_output(0 "^$" call CLEARBIT null 0)
+expect_output(0 "^0\n$" call EXAMINEBIT null 3)
+expect_output(0 "^0\n$" call ISPOINTINRECTDOUBLE 1 1 null 0)
+expect_output(0 "^byte = 128\n$" call ROTATEBITSRIGHT 1 1)
+expect_output(0 "^$" call ROTATEBITSLEFT 0 1)
+expect_output(0 "^\\(null\\)\ndelimiter = \",\"\n$" call CREATEDELIMITEDSTRINGFROMLONGARRAY , [])
+expect_output(0 "^\"1,2\" \\(3 bytes\\)\ndelimiter = \",\"\n$" call CREATEDELIMITEDSTRINGFROMLONGARRAY , 1,2)
+expect_output(0 "^\"6 ' 4 \\\\\"\" \\(7 bytes\\)\ntext = \"6 ' 4 \\\\\"\"\n$" call SEPARATEMEASUREMENTSINTEXTSTRING "6'4\"")
+# A buffer has room for more than the export writes back, even a record
+# whose new field is far longer than the record given.
+string(REPEAT "x" 300 long_field)
+expect_output(0 "^300\ntext = \"x+\"\n$" call SETSTRINGPARTINSTRINGBYPOSITION a 1 ${long_field} ,)
+expect_output(0 "^\"1\" \\(1 byte\\)\ntext = \"1\"\n$" call --room 100000 SEPARATEMEASUREMENTSINTEXTSTRING 1)
+# Arrays are passed only when the indexes read lie inside them.
+expect_output(0 "^2\nelements = 1,2,3\n$" call ISVALUEINLONGARRAY 3 1,2,3 2 0)
+expect_output(2 "first_index\\.\\.last_index \\(0\\.\\.3\\) reaches past the 3 values of elements" call ISVALUEINLONGARRAY 3 1,2,3 3 0)
+expect_output(2 "0\\.\\.upper_index \\(0\\.\\.2\\) reaches past the 2 values of identifiers" call GETUNIQUERECORDID 1,2 2)
+expect_output(0 "^0\nidentifiers = 1,2\n$" call GETUNIQUERECORDID 1,2 -1)
+# Usage errors name the bad argument.
+expect_output(2 "unknown export 'FOO'" call FOO)
+expect_output(2 "LIBMAIN takes 3 arguments \\(handle:instance i32:reason ptr:reserved\\), 1 given" call LIBMAIN 1)
+expect_output(2 "INITIALIZEDLL takes 0 arguments \\(none\\), 1 given" call INITIALIZEDLL 1)
+expect_output(2 "inches 'x' is not a number" call INCHESTOMILLIMETERS x)
+expect_output(2 "inches ' 1' is not a number" call INCHESTOMILLIMETERS " 1")
+expect_output(2 "value '0x100000000' is not an integer in range" call SHIFTBITSLEFT 0x100000000 4)
+expect_output(2 "instance '99999999999999999999' is not an integer in range" call LIBMAIN 99999999999999999999 1 0)
+expect_output(2 "value '1\\.5' is not an integer" call SHIFTBITSLEFT 1.5 4)
+expect_output(2 "byte '256' is not an integer in range" call ROTATEBITSLEFT 256 1)
+expect_output(2 "outer '1,2,3' is not four numbers X1,Y1,X2,Y2" call RECTINRECT 1,2,3 0,0,1,1)
+expect_output(2 "array 'x' is not an integer" call CREATEDELIMITEDSTRINGFROMLONGARRAY , 1,x)
+expect_output(2 "unknown option '--frob'" call --frob STRIPNULL a)
+expect_output(2 "room 'x' is not an integer" call --room x STRIPNULL a)
+expect_output(2 "unknown escape '\\\\q'" call --escapes STRIPNULL "a\\q")
+expect_output(2 "usage: wqj call" call)
+expect_output(0 "usage: wqj call" call --help)
+expect_output(0 "\nGETFORMATEDTEXTFROMINCHES +hstr +i32:system i32:style i32:number_style f32:inches i32:places\n" call --list)

@@ -175,6 +175,7 @@ std::vector<Command> make_commands() {
     add_text_commands(list);
     add_catalogue_commands(list);
     add_platform_commands(list);
+    add_call_command(list);
     return list;
 }
 

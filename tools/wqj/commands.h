@@ -35,6 +35,7 @@ void add_format_command(std::vector<Command>& list);    // wqj format
 void add_fraction_command(std::vector<Command>& list);  // wqj fraction
 void add_text_commands(std::vector<Command>& list);       // wqj field, list
 void add_catalogue_commands(std::vector<Command>& list);  // wqj catalogue
-void add_platform_commands(std::vector<Command>& list);   // wqj path, folder, id, and the geometry helpers
+void add_platform_commands(std::vector<Command>& list);   // wqj path, folder, id
+void add_call_command(std::vector<Command>& list);        // wqj call NAME ARGS...
 
 }  // namespace wqjtool

@@ -1,0 +1,167 @@
+# What a host developer gets, end to end: `cmake --install` of this build
+# into a fresh prefix holds exactly the promised files (and nothing of the
+# static core or GoogleTest); the native library has its SONAME and the
+# installed wqj finds it through its RUNPATH; the installed wqj runs; both
+# sample hosts build against the installed package with find_package(wqjdll)
+# (cross-built with the same toolchain for the DLL) and run; CPack makes
+# the promised archive with the same files.
+#
+# -DBUILD_DIR -DHOSTS_DIR -DWORK_DIR -DGENERATOR -DTOOLCHAIN -DEMULATOR
+# -DWINDOWS -DVERSION -DHEADER -DDEF
+
+function(run what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${status}):\n${ARGN}\n${out}\n${err}")
+  endif()
+  set(run_output "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_same_files what got expected)
+  list(SORT got)
+  list(SORT expected)
+  if(NOT got STREQUAL expected)
+    string(REPLACE ";" "\n  " got_lines "${got}")
+    string(REPLACE ";" "\n  " expected_lines "${expected}")
+    message(FATAL_ERROR "${what} holds\n  ${got_lines}\nexpected\n  ${expected_lines}")
+  endif()
+endfunction()
+
+# The per-configuration file of imported locations is named after the
+# build type; it counts as one file whatever its name.
+function(normalise_files out)
+  set(files "")
+  foreach(f ${ARGN})
+    string(REGEX REPLACE "wqjdllTargets-[A-Za-z]+\\.cmake$" "wqjdllTargets-CONFIG.cmake" f "${f}")
+    list(APPEND files "${f}")
+  endforeach()
+  set(${out} "${files}" PARENT_SCOPE)
+endfunction()
+
+set(prefix ${WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+# ---- install ---------------------------------------------------------------
+run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+file(GLOB_RECURSE installed RELATIVE ${prefix} LIST_DIRECTORIES false ${prefix}/*)
+normalise_files(installed ${installed})
+set(package_files lib/cmake/wqjdll/wqjdllConfig.cmake lib/cmake/wqjdll/wqjdllConfigVersion.cmake
+    lib/cmake/wqjdll/wqjdllTargets.cmake lib/cmake/wqjdll/wqjdllTargets-CONFIG.cmake)
+if(WINDOWS)
+  set(expected bin/WQJDLL.dll bin/wqj.exe lib/libWQJDLL.dll.a lib/WQJDLL.def include/wqjdll.h ${package_files})
+else()
+  set(expected bin/wqj lib/libwqjdll.so lib/libwqjdll.so.0 lib/libwqjdll.so.${VERSION} include/wqjdll.h
+      ${package_files})
+endif()
+expect_same_files("the installed prefix" "${installed}" "${expected}")
+
+foreach(pair "include/wqjdll.h=${HEADER}" "lib/WQJDLL.def=${DEF}")
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 installed_file)
+  list(GET pair 1 built_file)
+  if(EXISTS ${prefix}/${installed_file})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${prefix}/${installed_file} ${built_file}
+      RESULT_VARIABLE differs)
+    if(differs)
+      message(FATAL_ERROR "installed ${installed_file} differs from ${built_file}")
+    endif()
+  endif()
+endforeach()
+
+# ---- the package's version file ------------------------------------------
+# A host asking for this version, or an older minor of 0.x, finds it; one
+# asking for the next major version does not.
+function(version_answer asked out)
+  set(PACKAGE_FIND_VERSION ${asked})
+  string(REPLACE "." ";" parts "${asked}")
+  list(GET parts 0 PACKAGE_FIND_VERSION_MAJOR)
+  list(GET parts 1 PACKAGE_FIND_VERSION_MINOR)
+  set(PACKAGE_FIND_VERSION_COUNT 2)
+  unset(PACKAGE_VERSION_COMPATIBLE)
+  include(${prefix}/lib/cmake/wqjdll/wqjdllConfigVersion.cmake)
+  set(${out} "${PACKAGE_VERSION}:${PACKAGE_VERSION_COMPATIBLE}" PARENT_SCOPE)
+endfunction()
+string(REPLACE "." ";" version_parts "${VERSION}")
+list(GET version_parts 0 major)
+list(GET version_parts 1 minor)
+math(EXPR next_major "${major} + 1")
+version_answer("${major}.${minor}" same)
+version_answer("${next_major}.0" newer)
+if(NOT same STREQUAL "${VERSION}:TRUE" OR NOT newer MATCHES ":FALSE$")
+  message(FATAL_ERROR "wqjdllConfigVersion.cmake answers ${same} for ${major}.${minor} and ${newer} for ${next_major}.0")
+endif()
+
+# ---- the native library's name and the tool's library folder -------------
+if(NOT WINDOWS)
+  find_program(READELF NAMES readelf REQUIRED)
+  run("readelf" ${READELF} -d ${prefix}/lib/libwqjdll.so.${VERSION})
+  if(NOT run_output MATCHES "\\(SONAME\\)[^\n]*\\[libwqjdll\\.so\\.${major}\\]")
+    message(FATAL_ERROR "libwqjdll.so.${VERSION} lacks the SONAME libwqjdll.so.${major}:\n${run_output}")
+  endif()
+  if(NOT IS_SYMLINK ${prefix}/lib/libwqjdll.so OR NOT IS_SYMLINK ${prefix}/lib/libwqjdll.so.${major})
+    message(FATAL_ERROR "lib/libwqjdll.so and lib/libwqjdll.so.${major} are not links to the library")
+  endif()
+  run("readelf" ${READELF} -d ${prefix}/bin/wqj)
+  # Only the installed folder: nothing of the build tree.
+  if(NOT run_output MATCHES "\\((RUNPATH|RPATH)\\)[^\n]*\\[\\$ORIGIN/\\.\\./lib\\]")
+    message(FATAL_ERROR "the installed wqj has no RUNPATH of $ORIGIN/../lib alone:\n${run_output}")
+  endif()
+endif()
+
+# The installed tool runs on the installed library (no library path set:
+# natively it finds lib/ by its RUNPATH, under Wine beside it in bin/).
+if(WINDOWS)
+  set(wqj ${prefix}/bin/wqj.exe)
+else()
+  set(wqj ${prefix}/bin/wqj)
+endif()
+set(ENV{LD_LIBRARY_PATH} "")
+run("the installed wqj" ${EMULATOR} ${wqj} convert 1 in mm)
+if(NOT run_output MATCHES "^25\\.400051 mm")
+  message(FATAL_ERROR "the installed wqj answers \"${run_output}\" for `convert 1 in mm`")
+endif()
+
+# ---- hosts built against the installed package ---------------------------
+set(hosts ${WORK_DIR}/hosts)
+set(configure ${CMAKE_COMMAND} -S ${HOSTS_DIR} -B ${hosts} -G ${GENERATOR}
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${prefix})
+if(TOOLCHAIN)
+  list(APPEND configure -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN})
+endif()
+run("configuring the hosts with find_package(wqjdll)" ${configure})
+run("building the hosts" ${CMAKE_COMMAND} --build ${hosts})
+foreach(host sample_host linked_host)
+  if(WINDOWS)
+    set(program ${hosts}/${host}.exe)
+  else()
+    set(program ${hosts}/${host})
+  endif()
+  run("${host} built against the installed package" ${EMULATOR} ${program})
+  message(STATUS "${host}:\n${run_output}")
+endforeach()
+# The hosts really use the installed library, not the build tree's.
+file(READ ${hosts}/CMakeCache.txt cache)
+if(NOT cache MATCHES "wqjdll_DIR:PATH=${prefix}/lib/cmake/wqjdll")
+  message(FATAL_ERROR "find_package(wqjdll) did not find the installed package in ${prefix}")
+endif()
+
+# ---- CPack -----------------------------------------------------------------
+run("cpack" ${CMAKE_CPACK_COMMAND} --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/package)
+if(WINDOWS)
+  set(archive ${WORK_DIR}/package/wqjdll-${VERSION}-win32.zip)
+else()
+  file(GLOB archive ${WORK_DIR}/package/wqjdll-${VERSION}-linux-*.tar.gz)
+endif()
+if(NOT archive OR NOT EXISTS "${archive}")
+  file(GLOB made ${WORK_DIR}/package/*)
+  message(FATAL_ERROR "cpack made no ${archive}; made: ${made}")
+endif()
+get_filename_component(top ${archive} NAME)
+string(REGEX REPLACE "(\\.zip|\\.tar\\.gz)$" "" top "${top}")
+file(MAKE_DIRECTORY ${WORK_DIR}/unpacked)
+run("unpacking ${archive}" ${CMAKE_COMMAND} -E chdir ${WORK_DIR}/unpacked ${CMAKE_COMMAND} -E tar xf ${archive})
+file(GLOB_RECURSE packed RELATIVE ${WORK_DIR}/unpacked/${top} LIST_DIRECTORIES false ${WORK_DIR}/unpacked/${top}/*)
+normalise_files(packed ${packed})
+expect_same_files("${archive}" "${packed}" "${expected}")
+message(STATUS "installed, found, built, ran and packaged: ${archive}")

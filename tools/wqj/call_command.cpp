@@ -1,0 +1,649 @@
+// wqj call NAME ARGS...: calls any export by name, its arguments typed from the
+// export table (wqj_export_list.inc, made from exports/exports.txt), and shows
+// the result and everything the export wrote back.
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "tools/wqj/commands.h"
+#include "wqjdll.h"
+
+#ifdef _WIN32
+#  include <windows.h>
+#  include <oleauto.h>
+#endif
+
+namespace wqjtool {
+namespace {
+
+// ---- the export table ------------------------------------------------------------
+
+// Argument names in table order (the table's .inc carries only the types); the
+// count of each is checked against the types at compile time, the names against
+// the public header by the exports_reference test (through --list).
+struct ArgNames {
+    const char* name;
+    const char* names;
+};
+constexpr ArgNames kArgNames[] = {
+    {"LIBMAIN", "instance reason reserved"},
+    {"INITIALIZEDLL", ""},
+    {"INCHESTOMILLIMETERS", "inches"},
+    {"MILLIMETERSTOINCHES", "millimeters"},
+    {"SETCONVERSIONDECIMALPLACES", "system places"},
+    {"GETMEASUREMENTDESIGNATOR", "system unit index plain"},
+    {"GETMEASUREMENTLABEL", "system kind value"},
+    {"CONVERTMEASUREMENT", "inches kind"},
+    {"BREAKFRACTIONAPART", "text whole numerator denominator separator"},
+    {"CONVERTFRACTIONDENOMINATOR", "text new_denominator"},
+    {"REDUCEFRACTION", "text largest_denominator"},
+    {"DECIMALTOFRACTIONSTRING", "value largest_denominator"},
+    {"FRACTIONSTRINGTODECIMAL", "text"},
+    {"EXTRACTFRACTIONINTEXTSTRING", "text from_end remainder remainder_length value"},
+    {"ISVALIDMEASUREMENTNUMERICALCHARACTER", "text"},
+    {"ISVALIDMEASUREMENTSCALENUMERICALCHARACTER", "system text"},
+    {"SEPARATEMEASUREMENTSINTEXTSTRING", "text"},
+    {"GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION", "system text position from_end start end"},
+    {"CONVERTTEXTSTRINGVALUETOINCHES", "text maximum error_start error_end"},
+    {"GETINDIVIDUALMEASUREMENTVALUESFROMINCHES", "system inches places big mid small"},
+    {"GETFORMATEDTEXTFROMINCHES", "system style number_style inches places"},
+    {"CONVERTTEXTSTRINGVALUETOINCHESERRORMSG", "window text minimum number_maximum maximum system style number_style places"},
+    {"REVERSESTRINGDLL", "text"},
+    {"REVERSESTRING", "text"},
+    {"ISNUMERICDLL", "text"},
+    {"GETSCALERATIOVALUE", "system part entry"},
+    {"GETINDEXFORSCALERATIOVALUES", "system drawing_value real_value"},
+    {"GETINCHESPERFOOTFROMSCALERATIO", "drawing_value real_value"},
+    {"GETNEARESTSCALERATIOVALUE", "system ratio"},
+    {"GETCONVERTEDSCALEVALUE", "system value"},
+    {"SIZEPAPERINFOARRAY", "upper_bound"},
+    {"GETUBPAPERINFOARRAY", ""},
+    {"SETPAPERINFOITEM", "row name width height top_margin bottom_margin left_margin right_margin"},
+    {"GETPAPERINFOITEM", "row name width height top_margin bottom_margin left_margin right_margin"},
+    {"GETPAPERINFONAME", "row"},
+    {"GETPAPERINFONAMELENGTH", "row"},
+    {"GETPAPERINFOWIDTH", "row orientation"},
+    {"GETPAPERINFOHEIGHT", "row orientation"},
+    {"SETPAPERINFOWIDTH", "row value"},
+    {"SETPAPERINFOHEIGHT", "row value"},
+    {"GETPAPERINFOTOPMARGIN", "row"},
+    {"GETPAPERINFOBOTTOMMARGIN", "row"},
+    {"GETPAPERINFOLEFTMARGIN", "row"},
+    {"GETPAPERINFORIGHTMARGIN", "row"},
+    {"SETPAPERINFOTOPMARGIN", "row value"},
+    {"SETPAPERINFOBOTTOMMARGIN", "row value"},
+    {"SETPAPERINFOLEFTMARGIN", "row value"},
+    {"SETPAPERINFORIGHTMARGIN", "row value"},
+    {"GETPAPERINDEXFROMPAPERNAME", "name"},
+    {"GETPAPERINDEXFROMPAPERSIZE", "system width height orientation"},
+    {"PARSECOUNTDLL", "text delimiter"},
+    {"GETSTRINGPARTFROMSTRINGBYPOSITION", "text position delimiter"},
+    {"GETVALUEFROMSTRINGBYPOSITION", "text position delimiter"},
+    {"SETSTRINGPARTINSTRINGBYPOSITION", "text position field delimiter"},
+    {"SETSTRINGPARTINSTRINGBYPOSITION2", "text position field delimiter"},
+    {"CREATEDELIMITEDSTRING", "delimiter item1 item2 item3 item4 item5 item6 item7 item8 item9 item10"},
+    {"ADDTODELIMITEDSTRING", "list item delimiter"},
+    {"ISSTRINGINDELIMITEDSTRING", "list item delimiter keep_blanks case_sensitive"},
+    {"REMOVESTRINGINDELIMITEDSTRINGBYPOSITION", "list position delimiter"},
+    {"STRIPNULL", "text"},
+    {"CREATEDELIMITEDSTRINGFROMLONGARRAY", "delimiter array"},
+    {"GETDESCRIPTIONFORCATEGORYTYPE", "category subcategory"},
+    {"GETDESCRIPTIONFORDRAWINGTOOLTYPE", "tool"},
+    {"GETDESCRIPTIONFORWIRETYPE", "wire"},
+    {"GETSYMBOLITEMNAMEFROMTYPE", "category subcategory item plural"},
+    {"GETSYMBOLITEMTYPEFROMNAME", "category subcategory name"},
+    {"GETSYMBOLSUBITEMNAMEFROMTYPE", "category subcategory item sub_item"},
+    {"GETLIBRARYNAMEFROMCATEGORIES", "category subcategory item"},
+    {"GETCATEGORIESFROMLIBRARYNAME", "name category subcategory item"},
+    {"ISVALIDLIBRARYNAME", "name"},
+    {"GETSUBCATEGORIESCODESTRING", "category"},
+    {"GETITEMTYPESCODESTRING", "category subcategory"},
+    {"GETSUBITEMTYPESCODESTRING", "category subcategory item"},
+    {"ISOBJECTAWIRE", "code"},
+    {"ISOBJECTAWALL", "code"},
+    {"ISOBJECTPARTOFTEXTBOX", "name"},
+    {"GETOBJECTWALLSNAPINDEXFROMCATEGORIES", "category subcategory item sub_item"},
+    {"GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX", ""},
+    {"ISSYMBOLVIEWNUMBERVALID", "view views"},
+    {"GETFOLDERNAMEINVALIDCHARACTERS", ""},
+    {"GETCATEGORYNAMEINVALIDCHARACTERS", ""},
+    {"GETCIRCUITNAMEINVALIDCHARACTERS", ""},
+    {"GETSYMBOLNAMEINVALIDCHARACTERS", ""},
+    {"STRINGCONTAINSCHARACTERS", "text characters"},
+    {"REDUCETO360DEGREEANGLE", "angle allow_360"},
+    {"ADDANGLEOFFSET", "angle offset"},
+    {"ROTATEDEGREESVALUE", "angle delta"},
+    {"ROTATERADIANSVALUE", "angle delta"},
+    {"ROTATETONEXTDEGREEVALUE", "angle step"},
+    {"ANGLEPASSEDTHROUGHZERO", "angle delta"},
+    {"GETOFFSETFROMANGLES", "from_angle to_angle mode maximum"},
+    {"SETRECTLOWERLEFTJUSTIFIED", "x1 y1 x2 y2"},
+    {"ISPOINTINRECTDOUBLE", "x y rect exclusive"},
+    {"RECTINRECT", "outer inner"},
+    {"ISVALUEINLONGARRAY", "value elements last_index first_index"},
+    {"GETTOTALBITSSET", "value bit_count"},
+    {"GETFIRSTBITSET", "value start_bit bit_count"},
+    {"EXAMINEBIT", "value bit"},
+    {"CLEARBIT", "value bit"},
+    {"SETBIT", "value bit"},
+    {"TOGGLEBIT", "value bit"},
+    {"SHIFTBITSLEFT", "value count"},
+    {"SHIFTBITSRIGHT", "value count"},
+    {"ROTATEBITSLEFT", "byte count"},
+    {"ROTATEBITSRIGHT", "byte count"},
+    {"GETSPECIALFOLDERLOCATION", "folder"},
+    {"GETDIRECTORYFROMPATH", "path"},
+    {"GETDRIVEFROMPATH", "path"},
+    {"GETFILENAMEFROMPATH", "path"},
+    {"REMOVEFILENAMEFROMFULLPATH", "path"},
+    {"GETEXPORTFILENAME", "base_name category_type number"},
+    {"GETMOUSEBUTTON", "window"},
+    {"GETKEYSTATE", "virtual_key"},
+    {"RANDOMIZEDLLGENERATOR", ""},
+    {"GETRANDOMLONGVALUE", ""},
+    {"GETUNIQUERECORDID", "identifiers upper_index"},
+};
+
+constexpr int word_count(std::string_view s) {
+    int n = 0;
+    bool in_word = false;
+    for (char c : s) {
+        if (c == ' ') in_word = false;
+        else if (!in_word) in_word = true, ++n;
+    }
+    return n;
+}
+
+constexpr std::string_view names_of(std::string_view name) {
+    for (const ArgNames& a : kArgNames)
+        if (name == a.name) return a.names;
+    return "?";  // never a word count of a real export: fails the check below
+}
+
+std::vector<std::string> words(std::string_view s) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && s[i] == ' ') ++i;
+        std::size_t j = i;
+        while (j < s.size() && s[j] != ' ') ++j;
+        if (j > i) out.emplace_back(s.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+// ---- printing ----------------------------------------------------------------------
+
+// Bytes in double quotes: printable ASCII as is, the quote and the backslash
+// escaped, everything else as \n, \r, \t or \xHH, so the same bytes print the
+// same on every build and terminal.
+std::string quoted(std::string_view bytes) {
+    std::string out = "\"";
+    for (unsigned char c : bytes) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else {
+            static const char hex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out + "\"";
+}
+
+// The shortest text that reads back as exactly this value.
+template <class F>
+std::string shortest(F value) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, r.ptr);
+}
+
+std::string host_string_text(WQJSTRING s) {
+    if (s == nullptr) return "(null)";
+    const std::string bytes = take(s);
+    return quoted(bytes) + " (" + std::to_string(bytes.size()) + (bytes.size() == 1 ? " byte)" : " bytes)");
+}
+
+// ---- reading the arguments -----------------------------------------------------------
+
+struct Options {
+    long long room = 0;          // --room N: each buffer has at least N bytes
+    bool escapes = false;
+    std::size_t text_bytes = 0;  // the bytes of all text arguments of the call
+};
+
+[[noreturn]] void bad(const std::string& what, const std::string& text, const char* expected) {
+    throw UsageError{what + " '" + text + "' is not " + expected};
+}
+
+long long parse_integer(const std::string& text, const std::string& what, long long low, long long high) {
+    std::string_view s = text;
+    bool negative = false;
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+    int base = 10;
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        base = 16;
+        s.remove_prefix(2);
+    }
+    unsigned long long magnitude = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+    if (r.ec == std::errc::result_out_of_range && r.ptr == s.data() + s.size()) bad(what, text, "an integer in range");
+    if (s.empty() || r.ec != std::errc{} || r.ptr != s.data() + s.size()) bad(what, text, "an integer");
+    if (magnitude > (1ULL << 62)) bad(what, text, "an integer in range");
+    const long long v = negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+    if (v < low || v > high) bad(what, text, "an integer in range");
+    return v;
+}
+
+int32_t parse_i32(const std::string& text, const std::string& what) {
+    // Hexadecimal up to 0xFFFFFFFF stands for the bit pattern (bit masks).
+    const long long v = parse_integer(text, what, INT32_MIN, UINT32_MAX);
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
+}
+
+template <class F>
+F parse_float(const std::string& text, const std::string& what) {
+    std::string_view s = text;
+    if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+    F v{};
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    // Out of range reads as infinity or zero, as a host's conversion does.
+    const bool range = r.ec == std::errc::result_out_of_range;
+    if (s.empty() || (r.ec != std::errc{} && !range) || r.ptr != s.data() + s.size()) bad(what, text, "a number");
+    if (range) {
+        const std::string digits(s);
+        if constexpr (std::is_same_v<F, float>) v = std::strtof(digits.c_str(), nullptr);
+        else v = std::strtod(digits.c_str(), nullptr);
+    }
+    return v;
+}
+
+// "1,2,3" (brackets optional, "[]" empty).
+std::vector<std::string> list_items(const std::string& text) {
+    std::string_view s = text;
+    if (s.size() >= 2 && s.front() == '[' && s.back() == ']') s = s.substr(1, s.size() - 2);
+    std::vector<std::string> items;
+    if (s.empty()) return items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = s.find(',', start);
+        items.emplace_back(s.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return items;
+}
+
+// Text with --escapes: \\ \" \0 \n \r \t \xHH stand for their bytes.
+std::string unescape(const std::string& text, const std::string& what) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) throw UsageError{what + " '" + text + "' ends in a lone backslash"};
+        switch (text[i]) {
+            case '\\': out += '\\'; break;
+            case '"': out += '"'; break;
+            case '0': out += '\0'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'x': {
+                unsigned v = 0;
+                const char* first = text.data() + i + 1;
+                const char* last = text.data() + std::min(text.size(), i + 3);
+                const auto r = std::from_chars(first, last, v, 16);
+                if (r.ec != std::errc{} || r.ptr != first + 2)
+                    throw UsageError{what + " '" + text + "' has a bad \\x escape (two hex digits)"};
+                out += static_cast<char>(v);
+                i += 2;
+                break;
+            }
+            default: throw UsageError{what + " '" + text + "' has an unknown escape '\\" + text[i] + "'"};
+        }
+    }
+    return out;
+}
+
+// One argument as the export receives it, with the storage behind a pointer.
+struct Slot {
+    std::string type;  // the table's word: i32, f32, ..., desc
+    std::string name;
+    int32_t i = 0;
+    float f = 0;
+    double d = 0;
+    void* p = nullptr;
+    std::string text;                 // text, hstr
+    std::vector<char> buffer;         // buf
+    std::vector<int32_t> i32s;        // i32ref
+    std::vector<float> f32s;          // f32ref
+    std::vector<double> f64s;         // f64ref
+    RECTDOUBLE rect{};                // rect
+    WQJARRAYDESCRIPTOR descriptor{};  // desc
+    uint8_t byte = 0;                 // ptr
+    WQJSTRING host = nullptr;         // hstr, freed by the slot
+
+    Slot() = default;
+    Slot(const Slot&) = delete;
+    Slot& operator=(const Slot&) = delete;
+    ~Slot() {
+        if (host != nullptr) {
+#ifdef _WIN32
+            SysFreeString(reinterpret_cast<BSTR>(host));
+#else
+            SysFreeString(host);
+#endif
+        }
+    }
+
+    template <class T>
+    T as() const {
+        if constexpr (std::is_same_v<T, int32_t>) return i;
+        else if constexpr (std::is_same_v<T, float>) return f;
+        else if constexpr (std::is_same_v<T, double>) return d;
+        else {
+            static_assert(std::is_pointer_v<T>);
+            return static_cast<T>(p);
+        }
+    }
+};
+
+template <class V, class Parse>
+void fill_list(std::vector<V>& out, void*& p, const std::string& text, const std::string& what, Parse parse) {
+    if (text == "null") return;  // a null pointer: read as 0, not written
+    const std::vector<std::string> items = list_items(text);
+    if (items.empty()) throw UsageError{what + " '" + text + "' needs a value (or null)"};
+    for (const std::string& item : items) out.push_back(parse(item, what));
+    p = out.data();
+}
+
+void prepare(Slot& s, const std::string& text, const Options& o) {
+    const std::string what = s.name;
+    const std::string& t = s.type;
+    if (t == "i32") {
+        s.i = parse_i32(text, what);
+    } else if (t == "f32") {
+        s.f = parse_float<float>(text, what);
+    } else if (t == "f64") {
+        s.d = parse_float<double>(text, what);
+    } else if (t == "text") {
+        s.text = o.escapes ? unescape(text, what) : text;
+        s.p = s.text.data();
+    } else if (t == "buf") {
+        const std::string initial = o.escapes ? unescape(text, what) : text;
+        // Every export writes back at most twice the texts it is given (the
+        // separated entry; a record with a longer field) or a short fixed text
+        // (a default delimiter, a paper name), so this room always suffices.
+        std::size_t room = 2 * o.text_bytes + 64;
+        if (o.room > 0) room = std::max(room, static_cast<std::size_t>(o.room));
+        s.buffer.assign(room, '\0');
+        std::memcpy(s.buffer.data(), initial.data(), initial.size());
+        s.p = s.buffer.data();
+    } else if (t == "i32ref") {
+        fill_list(s.i32s, s.p, text, what, parse_i32);
+    } else if (t == "f32ref") {
+        fill_list(s.f32s, s.p, text, what, parse_float<float>);
+    } else if (t == "f64ref") {
+        fill_list(s.f64s, s.p, text, what, parse_float<double>);
+    } else if (t == "hstr") {
+        s.text = o.escapes ? unescape(text, what) : text;
+        if (s.text.size() > UINT32_MAX / 2) throw UsageError{what + " is too long"};
+        s.host = reinterpret_cast<WQJSTRING>(SysAllocStringByteLen(s.text.data(), static_cast<uint32_t>(s.text.size())));
+        if (s.host == nullptr) throw UsageError{what + ": no memory for the host string"};
+        s.p = s.host;
+    } else if (t == "handle") {
+        if (text != "null")
+            s.p = reinterpret_cast<void*>(static_cast<uintptr_t>(parse_integer(
+                text, what, 0, static_cast<long long>(std::min<uintmax_t>(UINTPTR_MAX, 1ULL << 62)))));
+    } else if (t == "ptr") {
+        // A pointer to one byte holding the value (0 or null: a null pointer).
+        if (text != "null") {
+            s.byte = static_cast<uint8_t>(parse_integer(text, what, 0, 255));
+            if (s.byte != 0 || text != "0") s.p = &s.byte;
+        }
+    } else if (t == "rect") {
+        if (text == "null") return;
+        const std::vector<std::string> items = list_items(text);
+        if (items.size() != 4) throw UsageError{what + " '" + text + "' is not four numbers X1,Y1,X2,Y2"};
+        s.rect = {parse_float<double>(items[0], what), parse_float<double>(items[1], what),
+                  parse_float<double>(items[2], what), parse_float<double>(items[3], what)};
+        s.p = &s.rect;
+    } else if (t == "desc") {
+        if (text == "null") return;
+        for (const std::string& item : list_items(text)) s.i32s.push_back(parse_i32(item, what));
+        const int32_t n = static_cast<int32_t>(s.i32s.size());
+        s.descriptor.storage = n > 0 ? s.i32s.data() : nullptr;
+        s.descriptor.flags = n > 0 ? 4 : 0;
+        s.descriptor.kind = 2;
+        s.descriptor.element_type = 10;
+        s.descriptor.dimensions = 1;
+        s.descriptor.element_count = n;
+        s.descriptor.storage_bytes = 4 * n;
+        s.descriptor.element_size = 4;
+        s.descriptor.lower_bound = 0;
+        s.descriptor.upper_bound = n - 1;
+        s.p = &s.descriptor;
+    } else {
+        throw UsageError{"argument " + what + " has a type wqj does not know: " + t};
+    }
+}
+
+template <class V, class Show>
+std::string join(const std::vector<V>& values, Show show) {
+    std::string out;
+    for (std::size_t k = 0; k < values.size(); ++k) out += (k ? "," : "") + show(values[k]);
+    return out;
+}
+
+// The "name = value" line of something the export may have written, or "".
+std::string written_back(const Slot& s) {
+    const std::string& t = s.type;
+    if (s.p == nullptr && t != "ptr") return "";
+    std::string value;
+    if (t == "buf") {
+        const auto end = std::find(s.buffer.begin(), s.buffer.end(), '\0');
+        value = quoted(std::string_view(s.buffer.data(), static_cast<std::size_t>(end - s.buffer.begin())));
+    } else if (t == "i32ref") {
+        value = join(s.i32s, [](int32_t v) { return std::to_string(v); });
+    } else if (t == "f32ref") {
+        value = join(s.f32s, [](float v) { return shortest(v); });
+    } else if (t == "f64ref") {
+        value = join(s.f64s, [](double v) { return shortest(v); });
+    } else if (t == "rect") {
+        value = shortest(s.rect.X1) + "," + shortest(s.rect.Y1) + "," + shortest(s.rect.X2) + "," + shortest(s.rect.Y2);
+    } else if (t == "ptr") {
+        if (s.p == nullptr) return "";
+        value = std::to_string(s.byte);
+    } else {
+        return "";
+    }
+    return s.name + " = " + value;
+}
+
+// Index arguments that say how far an export reads into an i32ref array: wqj
+// only passes the array when every element read lies inside it.
+void check_array_reach(std::string_view name, const std::vector<Slot>& slots) {
+    auto within = [](const Slot& array, int32_t first, int32_t last, const std::string& range) {
+        if (array.p == nullptr || first > last) return;  // nothing is read
+        const long long n = static_cast<long long>(array.i32s.size());
+        if (first < 0 || last >= n)
+            throw UsageError{range + " (" + std::to_string(first) + ".." + std::to_string(last) +
+                             ") reaches past the " + std::to_string(n) + " values of " + array.name};
+    };
+    if (name == "ISVALUEINLONGARRAY") within(slots[1], slots[3].i, slots[2].i, "first_index..last_index");
+    if (name == "GETUNIQUERECORDID") within(slots[0], 0, slots[1].i, "0..upper_index");
+}
+
+// ---- calling ---------------------------------------------------------------------
+
+template <class R>
+void print_result(R r) {
+    if constexpr (std::is_same_v<R, int32_t>) std::printf("%d\n", r);
+    else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>) std::printf("%s\n", shortest(r).c_str());
+    else {
+        static_assert(std::is_same_v<R, WQJSTRING>);
+        std::printf("%s\n", host_string_text(r).c_str());
+    }
+}
+
+// Calls Fn with the slots as its arguments. The parameter pattern carries the
+// calling convention (stdcall on the DLL build), so deduction matches the
+// exports' own pointer types.
+template <class R, class... A, std::size_t... I>
+void call_with(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots, std::index_sequence<I...>) {
+    if constexpr (std::is_void_v<R>) fn(slots[I].template as<A>()...);
+    else print_result(fn(slots[I].template as<A>()...));
+}
+
+template <class R, class... A>
+void call_export(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots) {
+    call_with(fn, slots, std::index_sequence_for<A...>{});
+}
+
+struct Export {
+    int ordinal;
+    const char* name;
+    const char* result;
+    const char* types;
+    void (*call)(const std::vector<Slot>& slots);
+};
+
+#define WQJ_EXPORT(ordinal, NAME, argbytes, result, types)                                   \
+    static_assert(word_count(names_of(#NAME)) == word_count(types), "argument names of " #NAME); \
+    void call_##NAME(const std::vector<Slot>& slots) { call_export(&::NAME, slots); }
+#include "wqj_export_list.inc"
+#undef WQJ_EXPORT
+
+const Export kExports[] = {
+#define WQJ_EXPORT(ordinal, NAME, argbytes, result, types) {ordinal, #NAME, result, types, call_##NAME},
+#include "wqj_export_list.inc"
+#undef WQJ_EXPORT
+};
+
+const Export* find_export(const std::string& name) {
+    for (const Export& e : kExports)
+        if (name == e.name) return &e;
+    return nullptr;
+}
+
+std::string signature(const Export& e) {
+    const std::vector<std::string> types = words(e.types);
+    const std::vector<std::string> names = words(names_of(e.name));
+    std::string out;
+    for (std::size_t k = 0; k < types.size(); ++k) out += " " + types[k] + ":" + (k < names.size() ? names[k] : "?");
+    return out;
+}
+
+int run_list() {
+    for (const Export& e : kExports) {
+        std::printf("%-42s %-5s%s\n", e.name, e.result, signature(e).c_str());
+    }
+    return 0;
+}
+
+int run_call(const Args& args) {
+    Options o;
+    std::size_t k = 0;
+    for (; k < args.size() && args[k].rfind("--", 0) == 0; ++k) {
+        if (args[k] == "--list") return run_list();
+        if (args[k] == "--escapes") {
+            o.escapes = true;
+        } else if (args[k] == "--room") {
+            if (++k == args.size()) throw UsageError{"--room needs a number of bytes"};
+            o.room = parse_integer(args[k], "room", 0, 1LL << 28);
+        } else {
+            throw UsageError{"unknown option '" + args[k] + "'"};
+        }
+    }
+    if (k == args.size()) throw UsageError{"usage: wqj call [--room N] [--escapes] NAME ARGS... (or --list)"};
+    const Export* e = find_export(args[k]);
+    if (e == nullptr) throw UsageError{"unknown export '" + args[k] + "' (wqj call --list lists them)"};
+    const std::vector<std::string> types = words(e->types);
+    const std::vector<std::string> names = words(names_of(e->name));
+    const std::size_t given = args.size() - k - 1;
+    if (given != types.size()) {
+        throw UsageError{std::string(e->name) + " takes " + std::to_string(types.size()) +
+                         (types.size() == 1 ? " argument" : " arguments") + " (" +
+                         (types.empty() ? std::string("none") : signature(*e).substr(1)) + "), " +
+                         std::to_string(given) + " given"};
+    }
+    for (std::size_t a = 0; a < types.size(); ++a) {
+        if (types[a] == "text" || types[a] == "buf" || types[a] == "hstr") o.text_bytes += args[k + 1 + a].size();
+    }
+    std::vector<Slot> slots(types.size());
+    for (std::size_t a = 0; a < types.size(); ++a) {
+        slots[a].type = types[a];
+        slots[a].name = names[a];
+        prepare(slots[a], args[k + 1 + a], o);
+    }
+    check_array_reach(e->name, slots);
+    e->call(slots);
+    for (const Slot& s : slots) {
+        const std::string line = written_back(s);
+        if (!line.empty()) std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
+}  // namespace
+
+void add_call_command(std::vector<Command>& list) {
+    list.push_back({"call", "call any export by name",
+                    "usage: wqj call [--room N] [--escapes] NAME ARGS...\n"
+                    "       wqj call --list\n\n"
+                    "Calls the export NAME with one argument per parameter, typed as the export\n"
+                    "table says (wqj call --list shows every export as NAME RESULT type:name...):\n"
+                    "  i32            an integer, decimal or 0x hexadecimal, -2147483648 to 4294967295\n"
+                    "                 (values above 2147483647 stand for their 32-bit pattern)\n"
+                    "  f32, f64       a number (also inf, -inf, nan), read as float or double\n"
+                    "  text           the text itself\n"
+                    "  buf            the initial text of a caller's buffer; shown after the call.\n"
+                    "                 The buffer has 2 x the bytes of all text arguments + 64\n"
+                    "                 bytes, more than any export writes (--room N: at least N)\n"
+                    "  hstr           a host string of the text's bytes (SysAllocStringByteLen)\n"
+                    "  i32ref, f32ref, f64ref\n"
+                    "                 the initial value of the caller's variable, or a list 1,2,3\n"
+                    "                 for an array, or null for a null pointer; shown after the call\n"
+                    "  rect           X1,Y1,X2,Y2 (or null); shown after the call\n"
+                    "  desc           an integer array descriptor: 1,2,3 (or [] unallocated, null)\n"
+                    "  handle         0 or a number, passed as the handle\n"
+                    "  ptr            0 (null) or a byte value 0..255 the pointer points at;\n"
+                    "                 shown after the call\n"
+                    "--escapes: in text, buf and hstr arguments \\\\ \\\" \\0 \\n \\r \\t \\xHH stand for\n"
+                    "their bytes.\n\n"
+                    "Output: the result (none for void): integers in decimal, floats and doubles as\n"
+                    "the shortest text that reads back exactly, host strings quoted with their\n"
+                    "byte count (\"6' 4 1/2\\\"\" (9 bytes)) or (null); then one line name = value\n"
+                    "for each buffer, variable, rectangle and byte the export may have written.\n"
+                    "Texts print in double quotes with \\\" \\\\ \\n \\r \\t and \\xHH for other bytes.\n",
+                    run_call});
+}
+
+}  // namespace wqjtool
