@@ -14,11 +14,6 @@
 
 #include "boundary/loaded_library.h"
 
-#ifdef _WIN32
-#  include <windows.h>
-#  include <oleauto.h>
-#endif
-
 using wqjtest::take;
 using namespace std::string_literals;
 
