@@ -54,7 +54,12 @@ std::string GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t subcategory, int
 int32_t GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t subcategory, std::string& name) {
     const std::string_view trimmed = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(name));
     if (trimmed.empty()) return 0;
-    name = UPPERCASETEXT(trimmed);
+    // Rewritten in place: the trimmed name moves to the front upper-cased.
+    const std::size_t lead = static_cast<std::size_t>(trimmed.data() - name.data());
+    const std::size_t length = trimmed.size();
+    name.resize(lead + length);
+    name.erase(0, lead);
+    upper_case_in_place(name.data(), length);
     if (!is_symbol_subcategory(category, subcategory, 0, 5)) return 0;
     for (const AcceptedName& accepted : accepted_names())
         if (accepted.subcategory == subcategory && COMPARETEXT(accepted.name, name) == 0) return accepted.item;

@@ -5,28 +5,38 @@
 
 #include "catalogue/catalogue.h"
 #include "text/convert.h"
+#include "text/fields.h"
 
 namespace wqj {
 
 namespace {
 
-std::string plain_integer(int32_t n) { return std::string(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(NUMBERTOTEXT(n, 15)))); }
+std::string plain_integer(int32_t n) {
+    std::string text;
+    append_whole_number(text, n);
+    return text;
+}
 
-// The first `most` fields of `text` split at `delimiter` (all of them when
-// there are fewer), and the number of fields the whole text has.
+// The first `most` fields (at most five) of `text` split at `delimiter`,
+// as views into it, and the number of fields the whole text has.
 struct Fields {
-    TextArray array;
+    static constexpr int32_t kMost = 5;
+    std::array<std::string_view, kMost> views{};
+    int32_t kept = 0;
     int32_t count = 0;
     std::string_view at(int32_t field) const {  // from 1; empty when absent
-        return field >= 1 && size_t(field) <= array.elements.size() ? std::string_view(array.elements[field - 1])
-                                                                     : std::string_view{};
+        return field >= 1 && field <= kept ? views[size_t(field - 1)] : std::string_view{};
     }
 };
 Fields split(std::string_view text, std::string_view delimiter, int32_t most) {
     Fields f;
     f.count = FIELDCOUNT(text, delimiter);
-    f.array.elements.resize(size_t(std::min(f.count, most)));
-    SPLITFIELDS(text, delimiter, f.array);
+    const int32_t wanted = std::min({f.count, most, Fields::kMost});
+    if (wanted < 1) return f;
+    for_each_field(text, delimiter, [&](std::string_view field) {
+        f.views[size_t(f.kept++)] = field;
+        return f.kept < wanted;
+    });
     return f;
 }
 
@@ -100,10 +110,12 @@ int32_t ISOBJECTPARTOFTEXTBOX(std::string_view name) {
 }
 
 int32_t ISSYMBOLVIEWNUMBERVALID(int32_t view, std::string_view list) {
-    const int32_t count = FIELDCOUNT(list, "");
-    const Fields f = split(list, "", count);
-    for (int32_t field = 1; field <= count; ++field)
-        if (TEXTTONUMBER(f.at(field)) == static_cast<long double>(view)) return -1;
+    // The comma-separated values are read one at a time and none is kept,
+    // so a long list costs one pass and no copy.
+    CommaSeparatedCursor cursor(list);
+    std::string_view field;
+    while (cursor.next(field))
+        if (TEXTTONUMBER(field) == static_cast<long double>(view)) return -1;
     return 0;
 }
 

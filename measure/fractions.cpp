@@ -9,6 +9,7 @@
 // writes them with 15 digits, without blanks.
 #include "measure/fractions.h"
 
+#include <cstdint>
 #include <limits>
 
 #include "text/convert.h"
@@ -21,13 +22,25 @@ constexpr std::size_t npos = std::string_view::npos;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// The integer a digit run stands for ("" reads as 0, "0625" as 625).
-int32_t run_value(std::string_view run) { return ROUNDTOINTEGER(TEXTTONUMBER(run)); }
+// The integer a digit run stands for ("" reads as 0, "0625" as 625). A run
+// of up to 18 digits is read here directly, with the same result as through
+// TEXTTONUMBER and ROUNDTOINTEGER: exact, saturating at 2147483647.
+int32_t run_value(std::string_view run) {
+    if (run.size() > 18) return ROUNDTOINTEGER(TEXTTONUMBER(run));
+    uint64_t value = 0;
+    for (const char c : run) {
+        if (!is_digit(c)) return ROUNDTOINTEGER(TEXTTONUMBER(run));
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+    }
+    return value > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max()
+                                                                                : static_cast<int32_t>(value);
+}
 
 // An integer as fraction text: plain decimal digits, no blanks.
 std::string integer_text(int64_t value) {
-    const std::string text = NUMBERTOTEXT(static_cast<long double>(value), 15);
-    return std::string(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)));
+    std::string text;
+    append_whole_number(text, value);
+    return text;
 }
 
 std::string trimmed(std::string_view text) { return std::string(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text))); }

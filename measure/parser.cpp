@@ -22,13 +22,13 @@ namespace wqj {
 
 namespace {
 
-bool is_measurement_char(int32_t system, char c) {
+constexpr bool is_measurement_char(int32_t system, char c) {
     if ((c >= '0' && c <= '9') || c == '.') return true;
     return system == SYSTEMIMPERIAL && (c == '/' || c == '\\');
 }
 
 // A digit, ".", "/" or "\": the characters a number of any system is made of.
-bool is_any_measurement_char(char c) { return is_measurement_char(SYSTEMIMPERIAL, c); }
+constexpr bool is_any_measurement_char(char c) { return is_measurement_char(SYSTEMIMPERIAL, c); }
 
 int32_t to_position(int64_t p) {
     constexpr int64_t most = std::numeric_limits<int32_t>::max();
@@ -110,17 +110,29 @@ std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
     // A blank goes between two neighbours when neither is a blank and
     // exactly one of them belongs to a number. An inserted blank never calls
     // for another, so each original pair is judged once.
+    // By a table of byte kinds (blank, number character, anything else): a
+    // blank is needed exactly when the two kinds differ and neither is blank.
+    static constexpr auto kKinds = [] {
+        std::array<uint8_t, 256> kinds{};
+        for (int c = 0; c < 256; ++c)
+            kinds[static_cast<std::size_t>(c)] = c == ' ' ? 0 : (is_any_measurement_char(static_cast<char>(c)) ? 1 : 2);
+        return kinds;
+    }();
     auto needs_blank = [](char a, char b) {
-        return a != ' ' && b != ' ' && is_any_measurement_char(a) != is_any_measurement_char(b);
+        const uint8_t ka = kKinds[static_cast<unsigned char>(a)];
+        const uint8_t kb = kKinds[static_cast<unsigned char>(b)];
+        return (ka * kb) == 2;  // one number character and one other
     };
     std::size_t added = 0;
     for (std::size_t i = 1; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
-    std::string out;
-    out.reserve(text.size() + added);
-    out.push_back(text[0]);
+    // Sized once and written through a pointer: a 16 MiB entry is one
+    // allocation and two plain passes.
+    std::string out(text.size() + added, ' ');
+    char* to = out.data();
+    *to++ = text[0];
     for (std::size_t i = 1; i < text.size(); ++i) {
-        if (needs_blank(text[i - 1], text[i])) out.push_back(' ');
-        out.push_back(text[i]);
+        to += needs_blank(text[i - 1], text[i]) ? 1 : 0;  // the blank is already there
+        *to++ = text[i];
     }
     return out;
 }
@@ -209,7 +221,9 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     const std::string_view trimmed = trim_blanks(text);
     if (trimmed.empty()) return 0;
     // Upper-casing leaves blanks alone, so trimming first gives the same T.
-    std::string entry = UPPERCASETEXT(trimmed);
+    std::string entry;
+    entry.reserve(trimmed.size() + 1);
+    append_upper_case(entry, trimmed);
     entry.push_back(' ');
 
     float slots[4] = {0, 0, 0, 0};

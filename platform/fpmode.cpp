@@ -17,17 +17,56 @@ constexpr uint32_t kMxcsrWorking = 0x1F80;
 
 #if defined(__i386__) || defined(__x86_64__)
 
+// What the working x87 mode means: exception masks, precision and rounding.
+// (Bit 12, infinity control, has no effect on any x87 since the 80387.)
+constexpr uint16_t kX87ModeBits = 0x0F3F;
+
+// Entering and leaving run on every export call, and some of these
+// instructions are slow: fldcw with a changed value and fnclex cost tens of
+// nanoseconds, fnstenv/fldenv more. So each step is taken only when it
+// changes something: the whole x87 environment is kept only when the host
+// arrives with x87 flags raised (clearing them on the way out would lose
+// them); the control word is loaded only when the host's mode differs from
+// the working one; flags the library raised are cleared on the way out;
+// MXCSR, mode and flags in one register, is reloaded only when it differs.
 __attribute__((noinline)) void enter_working_fp_mode(FpState& saved) noexcept {
-    // fnstenv stores control, status and tag words and then masks every x87
-    // exception, so nothing can trap from here on.
-    __asm__ volatile("fnstenv %0" : "=m"(saved.x87_environment));
+    uint16_t status = 0;
+    __asm__ volatile("fnstsw %0" : "=m"(status));
+    __asm__ volatile("fnstcw %0" : "=m"(saved.x87_control));
     __asm__ volatile("stmxcsr %0" : "=m"(saved.mxcsr));
-    set_working_fp_mode();
+    // The six exception flags, stack fault and the summary bit.
+    saved.x87_environment_saved = (status & 0xFFu) != 0;
+    if (saved.x87_environment_saved) {
+        __asm__ volatile("fnstenv %0" : "=m"(saved.x87_environment));
+        __asm__ volatile("fnclex");
+    }
+    const bool mode_differs = (saved.x87_control & kX87ModeBits) != (kX87Working & kX87ModeBits);
+    if (mode_differs || saved.x87_environment_saved) {
+        uint16_t control = kX87Working;
+        __asm__ volatile("fldcw %0" : : "m"(control));
+    }
+    if (saved.mxcsr != kMxcsrWorking) {
+        uint32_t mxcsr = kMxcsrWorking;
+        __asm__ volatile("ldmxcsr %0" : : "m"(mxcsr));
+    }
 }
 
 __attribute__((noinline)) void leave_working_fp_mode(const FpState& saved) noexcept {
-    __asm__ volatile("fldenv %0" : : "m"(saved.x87_environment));
-    __asm__ volatile("ldmxcsr %0" : : "m"(saved.mxcsr));
+    if (saved.x87_environment_saved) {
+        __asm__ volatile("fldenv %0" : : "m"(saved.x87_environment));
+    } else {
+        uint16_t status = 0;
+        __asm__ volatile("fnstsw %0" : "=m"(status));
+        if ((status & 0xFFu) != 0) __asm__ volatile("fnclex");
+        // Compared rather than remembered: a call into the system may have
+        // changed the control word and the working mode been set again.
+        uint16_t control = 0;
+        __asm__ volatile("fnstcw %0" : "=m"(control));
+        if (control != saved.x87_control) __asm__ volatile("fldcw %0" : : "m"(saved.x87_control));
+    }
+    uint32_t mxcsr = 0;
+    __asm__ volatile("stmxcsr %0" : "=m"(mxcsr));
+    if (mxcsr != saved.mxcsr) __asm__ volatile("ldmxcsr %0" : : "m"(saved.mxcsr));
 }
 
 __attribute__((noinline)) void set_working_fp_mode() noexcept {

@@ -13,7 +13,9 @@
 namespace wqj::platform {
 
 struct FpState {
-    alignas(16) unsigned char x87_environment[28];
+    alignas(16) unsigned char x87_environment[28];  // kept only when the host had x87 flags raised
+    uint16_t x87_control;
+    bool x87_environment_saved;
     uint32_t mxcsr;
 };
 

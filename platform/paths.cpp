@@ -41,12 +41,15 @@ std::string REMOVEFILENAMEFROMFULLPATH(std::string_view path) {
 }
 
 std::string GETEXPORTFILENAME(std::string_view base, int32_t category, int32_t number) {
-    std::string name(trimmed(base));
+    const std::string_view stem = trimmed(base);
+    const std::string description = GETDESCRIPTIONFORCATEGORYTYPE(category, 0);
+    std::string name;
+    name.reserve(stem.size() + description.size() + 14);  // two "_" and up to 11 digits and sign
+    name += stem;
     name += '_';
-    name += GETDESCRIPTIONFORCATEGORYTYPE(category, 0);
+    name += description;
     name += '_';
-    // A 32-bit integer never needs the exponent form at 15 digits.
-    name += TRIMLEFTBLANKS(NUMBERTOTEXT(number, 15));
+    append_whole_number(name, number);
     return name;
 }
 

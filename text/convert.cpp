@@ -12,6 +12,11 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
+
+#if defined(__SSE2__)
+#  include <emmintrin.h>
+#endif
 
 namespace wqj {
 namespace {
@@ -164,28 +169,53 @@ struct Pow10Table {
 };
 constexpr Pow10Table kPow10;  // 10^0 .. 10^27, all exact
 
+struct Pow5Table {
+    uint64_t v[28];
+    constexpr Pow5Table() : v() {
+        uint64_t p = 1;
+        for (uint64_t& e : v) {
+            e = p;
+            p *= 5;
+        }
+    }
+    constexpr uint64_t operator[](int32_t k) const { return v[k]; }
+};
+constexpr Pow5Table kPow5;  // 5^0 .. 5^27, all below 2^64
+
 // ---- a small unsigned big integer -----------------------------------------
 
+// Little-endian 32-bit words held in place, never on the heap: the largest
+// number any conversion here forms is a finite long double written out in
+// full (below 2^16384) or a 64-bit integer times 5^4971 (below 2^11607), so
+// kMaxWords words always suffice and no conversion allocates.
 class BigUint {
 public:
+    static constexpr size_t kMaxWords = 520;
+    // Decimal digits of the largest number held (2^16640 has 5010).
+    static constexpr size_t kMaxDigits = 5016;
+
     explicit BigUint(uint64_t v) {
-        if (v) w_.push_back(uint32_t(v));
-        if (v >> 32) w_.push_back(uint32_t(v >> 32));
+        if (v) w_[n_++] = uint32_t(v);
+        if (v >> 32) w_[n_++] = uint32_t(v >> 32);
     }
-    bool zero() const { return w_.empty(); }
-    size_t bit_length() const {
-        return w_.empty() ? 0 : (w_.size() - 1) * 32 + (32 - std::countl_zero(w_.back()));
+    BigUint(const BigUint& o) : n_(o.n_) { std::copy(o.w_, o.w_ + o.n_, w_); }
+    BigUint& operator=(const BigUint& o) {
+        n_ = o.n_;
+        std::copy(o.w_, o.w_ + o.n_, w_);
+        return *this;
     }
+    bool zero() const { return n_ == 0; }
+    size_t bit_length() const { return n_ == 0 ? 0 : (n_ - 1) * 32 + (32 - std::countl_zero(w_[n_ - 1])); }
     bool bit(size_t i) const {
         const size_t k = i / 32;
-        return k < w_.size() && ((w_[k] >> (i % 32)) & 1u) != 0;
+        return k < n_ && ((w_[k] >> (i % 32)) & 1u) != 0;
     }
     // Whether any bit below position i is set.
     bool any_below(size_t i) const {
-        const size_t k = std::min(i / 32, w_.size());
+        const size_t k = std::min(i / 32, n_);
         for (size_t j = 0; j < k; ++j)
             if (w_[j]) return true;
-        if (k < w_.size() && (i % 32) != 0) return (w_[k] & ((uint32_t(1) << (i % 32)) - 1)) != 0;
+        if (k < n_ && (i % 32) != 0) return (w_[k] & ((uint32_t(1) << (i % 32)) - 1)) != 0;
         return false;
     }
     // The 64 bits starting at position lo.
@@ -196,12 +226,12 @@ public:
     }
     void mul_small(uint32_t k) {
         uint64_t carry = 0;
-        for (uint32_t& x : w_) {
-            const uint64_t t = uint64_t(x) * k + carry;
-            x = uint32_t(t);
+        for (size_t j = 0; j < n_; ++j) {
+            const uint64_t t = uint64_t(w_[j]) * k + carry;
+            w_[j] = uint32_t(t);
             carry = t >> 32;
         }
-        if (carry) w_.push_back(uint32_t(carry));
+        if (carry) push(uint32_t(carry));
     }
     void mul_pow5(uint32_t n) {
         for (; n >= 13; n -= 13) mul_small(1220703125u);  // 5^13
@@ -210,44 +240,50 @@ public:
         if (k != 1) mul_small(k);
     }
     void shift_left(size_t bits) {
-        if (w_.empty()) return;
+        if (n_ == 0) return;
         const unsigned b = unsigned(bits % 32);
         if (b) {
             uint32_t carry = 0;
-            for (uint32_t& x : w_) {
-                const uint32_t nx = (x << b) | carry;
-                carry = x >> (32 - b);
-                x = nx;
+            for (size_t j = 0; j < n_; ++j) {
+                const uint32_t nx = (w_[j] << b) | carry;
+                carry = w_[j] >> (32 - b);
+                w_[j] = nx;
             }
-            if (carry) w_.push_back(carry);
+            if (carry) push(carry);
         }
-        w_.insert(w_.begin(), bits / 32, 0u);
+        const size_t words = bits / 32;
+        if (words) {
+            if (n_ + words > kMaxWords) throw std::length_error("BigUint");
+            std::copy_backward(w_, w_ + n_, w_ + n_ + words);
+            std::fill(w_, w_ + words, 0u);
+            n_ += words;
+        }
     }
     void shift_right(size_t bits) {
         const size_t words = bits / 32;
-        if (words >= w_.size()) {
-            w_.clear();
+        if (words >= n_) {
+            n_ = 0;
             return;
         }
-        w_.erase(w_.begin(), w_.begin() + std::ptrdiff_t(words));
+        std::copy(w_ + words, w_ + n_, w_);
+        n_ -= words;
         const unsigned b = unsigned(bits % 32);
         if (b) {
-            for (size_t k = 0; k < w_.size(); ++k)
-                w_[k] = (w_[k] >> b) | (k + 1 < w_.size() ? w_[k + 1] << (32 - b) : 0u);
+            for (size_t k = 0; k < n_; ++k) w_[k] = (w_[k] >> b) | (k + 1 < n_ ? w_[k + 1] << (32 - b) : 0u);
         }
         trim();
     }
     int compare(const BigUint& o) const {
-        if (w_.size() != o.w_.size()) return w_.size() < o.w_.size() ? -1 : 1;
-        for (size_t k = w_.size(); k-- > 0;)
+        if (n_ != o.n_) return n_ < o.n_ ? -1 : 1;
+        for (size_t k = n_; k-- > 0;)
             if (w_[k] != o.w_[k]) return w_[k] < o.w_[k] ? -1 : 1;
         return 0;
     }
     // *this -= o, where *this >= o.
     void subtract(const BigUint& o) {
         uint64_t borrow = 0;
-        for (size_t k = 0; k < w_.size(); ++k) {
-            const uint64_t sub = (k < o.w_.size() ? o.w_[k] : 0u) + borrow;
+        for (size_t k = 0; k < n_; ++k) {
+            const uint64_t sub = (k < o.n_ ? o.w_[k] : 0u) + borrow;
             const uint64_t cur = w_[k];
             w_[k] = uint32_t(cur - sub);
             borrow = cur < sub ? 1 : 0;
@@ -257,7 +293,7 @@ public:
     // Divides by d and returns the remainder.
     uint32_t divide_small(uint32_t d) {
         uint64_t r = 0;
-        for (size_t k = w_.size(); k-- > 0;) {
+        for (size_t k = n_; k-- > 0;) {
             const uint64_t cur = (r << 32) | w_[k];
             w_[k] = uint32_t(cur / d);
             r = cur % d;
@@ -265,30 +301,55 @@ public:
         trim();
         return uint32_t(r);
     }
-    std::string to_decimal() const {
+    // Writes the decimal digits (no leading zeros; "0" for zero) into out,
+    // which has room for kMaxDigits, and returns how many there are.
+    size_t to_decimal(char* out) const {
+        if (n_ <= 2) {
+            uint64_t v = n_ == 0 ? 0 : (n_ == 1 ? w_[0] : (uint64_t(w_[1]) << 32) | w_[0]);
+            char buf[20];
+            size_t len = 0;
+            do {
+                buf[len++] = char('0' + v % 10);
+                v /= 10;
+            } while (v);
+            for (size_t k = 0; k < len; ++k) out[k] = buf[len - 1 - k];
+            return len;
+        }
+        // Base 10^9 chunks, least significant first, from a working copy.
         BigUint n = *this;
-        std::vector<uint32_t> chunks;  // base 10^9, least significant first
-        while (!n.zero()) chunks.push_back(n.divide_small(1000000000u));
-        std::string s;
-        if (chunks.empty()) return "0";
-        s = std::to_string(chunks.back());
-        for (size_t k = chunks.size() - 1; k-- > 0;) {
-            char buf[10];
+        uint32_t chunks[kMaxDigits / 9 + 1];
+        size_t count = 0;
+        while (!n.zero()) chunks[count++] = n.divide_small(1000000000u);
+        size_t len = 0;
+        uint32_t top = chunks[count - 1];
+        char buf[10];
+        size_t t = 0;
+        do {
+            buf[t++] = char('0' + top % 10);
+            top /= 10;
+        } while (top);
+        while (t) out[len++] = buf[--t];
+        for (size_t k = count - 1; k-- > 0;) {
             uint32_t c = chunks[k];
             for (int j = 8; j >= 0; --j) {
-                buf[j] = char('0' + c % 10);
+                out[len + size_t(j)] = char('0' + c % 10);
                 c /= 10;
             }
-            s.append(buf, 9);
+            len += 9;
         }
-        return s;
+        return len;
     }
 
 private:
-    void trim() {
-        while (!w_.empty() && w_.back() == 0) w_.pop_back();
+    void push(uint32_t word) {
+        if (n_ == kMaxWords) throw std::length_error("BigUint");
+        w_[n_++] = word;
     }
-    std::vector<uint32_t> w_;  // little-endian 32-bit words, no leading zero word
+    void trim() {
+        while (n_ > 0 && w_[n_ - 1] == 0) --n_;
+    }
+    size_t n_ = 0;
+    uint32_t w_[kMaxWords];  // no leading zero word among the first n_
 };
 
 // ---- decimal digits of a value --------------------------------------------
@@ -306,12 +367,32 @@ Digits18 first_18_digits(const Parts& p) {
     const int tz = std::countr_zero(m);
     m >>= tz;
     e += tz;
+    // Whole numbers below 2^64, and values m / 2^k whose exact decimal
+    // m * 5^k * 10^-k fits 64 bits (the lengths and fractions of the typing
+    // path), are written straight from one 64-bit integer.
+    const int bits = 64 - std::countl_zero(m);
+    uint64_t exact = 0;
+    int32_t exact_exp = 0;
+    bool small = false;
+    if (e >= 0) {
+        small = bits + e <= 64;
+        if (small) exact = m << e;
+    } else if (-e <= 27) {
+        const uint64_t pow5 = kPow5[-e];
+        small = m <= UINT64_MAX / pow5;
+        if (small) {
+            exact = m * pow5;
+            exact_exp = e;
+        }
+    }
     // n * 10^dexp is the value, exactly or (when `inexact`) truncated; the
     // truncated form keeps at least 20 digits.
-    BigUint n(m);
-    int32_t dexp = 0;
+    BigUint n(small ? exact : m);
+    int32_t dexp = exact_exp;
     bool inexact = false;
-    if (e >= 0) {
+    if (small) {
+        // n is the value's digits already.
+    } else if (e >= 0) {
         n.shift_left(size_t(e));
     } else {
         // value = m / 2^k. Multiplying by 10^scale, chosen so that about 20
@@ -331,11 +412,12 @@ Digits18 first_18_digits(const Parts& p) {
             dexp = e;
         }
     }
-    const std::string s = n.to_decimal();
-    const size_t len = s.size();
+    char s[BigUint::kMaxDigits];
+    const size_t len = n.to_decimal(s);
     Digits18 r{};
     r.e10 = int32_t(len) - 1 + dexp;
-    for (size_t k = 0; k < 18; ++k) r.d[k] = k < len ? uint8_t(s[k] - '0') : 0;
+    const size_t kept = std::min<size_t>(len, 18);
+    for (size_t k = 0; k < kept; ++k) r.d[k] = uint8_t(s[k] - '0');
     if (len > 18) {
         const int next = s[18] - '0';
         bool rest = inexact;
@@ -498,7 +580,7 @@ int32_t clamp32(int64_t v) {
 class FieldCursor {
 public:
     FieldCursor(std::string_view text, std::string_view delimiter)
-        : text_(text), delim_(delimiter), finder_(delimiter) {}
+        : text_(text), delim_(delimiter), finder_(delimiter), csv_(text) {}
 
     bool next(std::string_view& field) {
         if (done_) return false;
@@ -513,38 +595,39 @@ public:
             }
             return true;
         }
-        const size_t n = text_.size();
-        size_t i = pos_;
-        while (i < n && text_[i] == ' ') ++i;
-        size_t comma;
-        if (i < n && text_[i] == '"') {
-            const size_t close = text_.find('"', i + 1);
-            if (close == npos) {  // an unclosed quote runs to the end
-                field = text_.substr(i + 1);
-                done_ = true;
-                return true;
-            }
-            field = text_.substr(i + 1, close - i - 1);
-            comma = text_.find(',', close + 1);
-        } else {
-            comma = text_.find(',', i);
-            size_t end = comma == npos ? n : comma;
-            while (end > i && text_[end - 1] == ' ') --end;
-            field = text_.substr(i, end - i);
-        }
-        if (comma == npos) done_ = true;
-        else pos_ = comma + 1;
-        return true;
+        return csv_.next(field);
     }
 
 private:
     std::string_view text_, delim_;
     Finder finder_;
+    CommaSeparatedCursor csv_;
     size_t pos_ = 0;
     bool done_ = false;
 };
 
+// How often byte c occurs in text: sixteen bytes at a time where SSE2 is
+// there (every x86_64, and the DLL's i686 build), one at a time elsewhere.
+int64_t count_byte(std::string_view text, char c) {
+    const size_t n = text.size();
+    const char* p = text.data();
+    int64_t total = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(c);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        total += std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
+    }
+#endif
+    for (; i < n; ++i) total += p[i] == c ? 1 : 0;
+    return total;
+}
+
 int64_t count_fields(std::string_view text, std::string_view delimiter) {
+    // One field more than the delimiter occurs; a one-byte delimiter is
+    // simply counted, which the compiler does many bytes at a time.
+    if (delimiter.size() == 1) return 1 + count_byte(text, delimiter[0]);
     FieldCursor c(text, delimiter);
     std::string_view f;
     int64_t count = 0;
@@ -552,7 +635,7 @@ int64_t count_fields(std::string_view text, std::string_view delimiter) {
     return count;
 }
 
-bool is_upper_mapped(unsigned char c, unsigned char& out) {
+constexpr bool is_upper_mapped(unsigned char c, unsigned char& out) {
     if (c >= 'a' && c <= 'z') {
         out = static_cast<unsigned char>(c - 'a' + 'A');
         return true;
@@ -570,6 +653,34 @@ bool is_upper_mapped(unsigned char c, unsigned char& out) {
 }
 
 }  // namespace
+
+// ---- comma-separated values ----------------------------------------------
+
+bool CommaSeparatedCursor::next(std::string_view& field) {
+    if (done_) return false;
+    const size_t n = text_.size();
+    size_t i = pos_;
+    while (i < n && text_[i] == ' ') ++i;
+    size_t comma;
+    if (i < n && text_[i] == '"') {
+        const size_t close = text_.find('"', i + 1);
+        if (close == npos) {  // an unclosed quote runs to the end
+            field = text_.substr(i + 1);
+            done_ = true;
+            return true;
+        }
+        field = text_.substr(i + 1, close - i - 1);
+        comma = text_.find(',', close + 1);
+    } else {
+        comma = text_.find(',', i);
+        size_t end = comma == npos ? n : comma;
+        while (end > i && text_[end - 1] == ' ') --end;
+        field = text_.substr(i, end - i);
+    }
+    if (comma == npos) done_ = true;
+    else pos_ = comma + 1;
+    return true;
+}
 
 // ---- numbers and text -----------------------------------------------------
 
@@ -626,6 +737,23 @@ long double TEXTTONUMBER(std::string_view text) {
     if (first_digit_exp < -4933) return 0.0L;
     const long double v = scale_decimal(digits, p);
     return neg ? -v : v;
+}
+
+void append_whole_number(std::string& out, int64_t value) {
+    constexpr int64_t kPlainLimit = 1000000000000000;  // 10^15
+    if (value <= -kPlainLimit || value >= kPlainLimit) {
+        out += TRIMLEFTBLANKS(NUMBERTOTEXT(static_cast<long double>(value), 15));
+        return;
+    }
+    char digits[17];
+    size_t at = sizeof digits;
+    uint64_t magnitude = value < 0 ? uint64_t(-value) : uint64_t(value);
+    do {
+        digits[--at] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) digits[--at] = '-';
+    out.append(digits + at, sizeof digits - at);
 }
 
 std::string NUMBERTOTEXT(long double value, int digits) {
@@ -829,15 +957,47 @@ std::string_view TRIMRIGHTBLANKS(std::string_view text) {
     return text.substr(0, n);
 }
 
-std::string UPPERCASETEXT(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        unsigned char u;
-        if (is_upper_mapped(static_cast<unsigned char>(c), u)) c = static_cast<char>(u);
+namespace {
+// UPPERCASETEXT's mapping of every byte, made once from is_upper_mapped.
+struct UpperCaseTable {
+    unsigned char to[256];
+    constexpr UpperCaseTable() : to() {
+        for (unsigned c = 0; c < 256; ++c) {
+            unsigned char u = static_cast<unsigned char>(c);
+            is_upper_mapped(static_cast<unsigned char>(c), u);
+            to[c] = u;
+        }
     }
-    return out;
+};
+constexpr UpperCaseTable kUpperCase;
+}  // namespace
+
+unsigned char upper_case_byte(unsigned char c) { return kUpperCase.to[c]; }
+
+bool upper_casing_touches(unsigned char c) {
+    if (upper_case_byte(c) != c) return true;
+    if (c >= 'A' && c <= 'Z') return true;
+    switch (c) {
+        case 0x8E: case 0x99: case 0x9A: case 0x90: case 0xA5: case 0x8F: case 0x80: return true;
+        default: return false;
+    }
 }
 
+void upper_case_in_place(char* first, size_t count) {
+    for (size_t i = 0; i < count; ++i) first[i] = static_cast<char>(kUpperCase.to[static_cast<unsigned char>(first[i])]);
+}
+
+void append_upper_case(std::string& out, std::string_view text) {
+    const size_t at = out.size();
+    out.append(text);
+    upper_case_in_place(out.data() + at, text.size());
+}
+
+std::string UPPERCASETEXT(std::string_view text) {
+    std::string out;
+    append_upper_case(out, text);
+    return out;
+}
 int COMPARETEXT(std::string_view a, std::string_view b) {
     const int r = a.compare(b);  // bytes compared as unsigned values
     return r < 0 ? -1 : (r > 0 ? 1 : 0);

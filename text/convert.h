@@ -38,6 +38,12 @@ long double TEXTTONUMBER(std::string_view text);
 // scientific form where plain form would need more digits.
 std::string NUMBERTOTEXT(long double value, int digits);
 
+// Appends a whole number as NUMBERTOTEXT writes it with 15 digits, without
+// the leading blank of a value that is not negative: "-12", "0", "1E+15".
+// Below 10^15 in magnitude (every 32-bit integer) the digits are written
+// directly, which is what lists of numbers and fractions need per item.
+void append_whole_number(std::string& out, int64_t value);
+
 // Formats with a picture mask; only ".######" is used by the library.
 std::string FORMATWITHMASK(long double value, std::string_view mask);
 
@@ -62,6 +68,16 @@ int32_t TEXTLENGTH(std::string_view text);
 std::string_view TRIMLEFTBLANKS(std::string_view text);
 std::string_view TRIMRIGHTBLANKS(std::string_view text);
 std::string UPPERCASETEXT(std::string_view text);
+// Appends text upper-cased as UPPERCASETEXT does it.
+void append_upper_case(std::string& out, std::string_view text);
+// Upper-cases count bytes from `first` in place, as UPPERCASETEXT does.
+void upper_case_in_place(char* first, std::size_t count);
+// The byte UPPERCASETEXT makes of c.
+unsigned char upper_case_byte(unsigned char c);
+// Whether upper-casing has to do with c: UPPERCASETEXT changes c, or makes
+// c of another byte. A text without such bytes matches upper-cased text
+// exactly where it matches the original.
+bool upper_casing_touches(unsigned char c);
 // Negative, zero or positive as a is less than, equal to or greater than b.
 int COMPARETEXT(std::string_view a, std::string_view b);
 int32_t FINDTEXT(int32_t start, std::string_view text, std::string_view pattern);
@@ -77,6 +93,22 @@ int32_t FIRSTCHARACTERNOTINSET(int32_t start, std::string_view text, std::string
 
 // ---- field services -------------------------------------------------------
 // An empty delimiter reads the text as comma-separated values.
+
+// Walks comma-separated values from the left, one field per next(): blanks
+// before a field are skipped; a field opened by a double quote runs to the
+// next double quote (or the end of the text) and its quotes are dropped;
+// any other field runs to the next comma and loses its trailing blanks.
+// Each field is a view into the text.
+class CommaSeparatedCursor {
+public:
+    explicit CommaSeparatedCursor(std::string_view text) : text_(text) {}
+    bool next(std::string_view& field);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    bool done_ = false;
+};
 
 int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
 std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);

@@ -30,14 +30,17 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
 
     if (delimiter.empty()) {
         // Comma-separated values: the fields as read (quotes and outer
-        // blanks gone), joined again with nothing between them.
-        const int32_t n = FIELDCOUNT(text, delimiter);
-        if (position > n) return std::nullopt;
-        TextArray fields;
-        fields.elements.resize(static_cast<std::size_t>(n));
-        SPLITFIELDS(text, delimiter, fields);
-        fields.elements[static_cast<std::size_t>(position - 1)].assign(field);
-        return trimmed(JOINFIELDS(fields, delimiter));
+        // blanks gone), joined again with nothing between them, built in
+        // the one pass that reads them.
+        std::string joined;
+        joined.reserve(text.size() + field.size());
+        int64_t number = 0;
+        for_each_field(text, delimiter, [&](std::string_view f) {
+            joined.append(++number == position ? field : f);
+            return true;
+        });
+        if (position > number) return std::nullopt;
+        return trimmed(std::move(joined));
     }
 
     // With a delimiter, splitting and joining again with one delimiter

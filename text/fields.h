@@ -17,10 +17,9 @@
 namespace wqj {
 
 // Calls visit(field) for each field of text from the first, in one pass,
-// until visit returns false. With a non-empty delimiter each field is a view
-// into text; with an empty delimiter the fields are the comma-separated
-// values (quotes removed, outer blanks dropped) and views into a copy that
-// lives only for the call.
+// until visit returns false. Each field is a view into text: with an empty
+// delimiter the comma-separated values, quotes removed and outer blanks
+// dropped.
 template <class Visit>
 void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit);
 
@@ -52,11 +51,10 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view tex
 template <class Visit>
 void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit) {
     if (delimiter.empty()) {
-        TextArray fields;
-        fields.elements.resize(static_cast<std::size_t>(FIELDCOUNT(text, delimiter)));
-        SPLITFIELDS(text, delimiter, fields);
-        for (const std::string& f : fields.elements)
-            if (!visit(std::string_view(f))) return;
+        CommaSeparatedCursor cursor(text);
+        std::string_view f;
+        while (cursor.next(f))
+            if (!visit(f)) return;
         return;
     }
     // Each search starts after the previous occurrence, so the whole walk

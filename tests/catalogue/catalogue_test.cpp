@@ -329,7 +329,9 @@ TEST(CatalogueCodeStrings, SubItemListsFollowTheListedCountsAndTheSubItemNames) 
             const auto found = counts.find({sub, item});
             const std::string want = found == counts.end() ? "" : joined(1, found->second);
             ASSERT_EQ(wqj::GETSUBITEMTYPESCODESTRING(1, sub, item), want) << sub << "," << item;
-            if (!want.empty()) ASSERT_EQ(wqj::GETSUBITEMTYPESCODESTRING(2, sub, item), "");
+            if (!want.empty()) {
+                ASSERT_EQ(wqj::GETSUBITEMTYPESCODESTRING(2, sub, item), "");
+            }
         }
         EXPECT_EQ(wqj::GETSUBITEMTYPESCODESTRING(1, sub, 10201), "");
     }

@@ -51,6 +51,11 @@ TEST(FractionBreak, SplitsWholeNumeratorDenominatorAndSlash) {
         {"99999999999/3", 0, kMax, 3, '/'},
         {"1/4294967296", 0, 1, kMax, '/'},
         {"3000000000 1/2", kMax, 1, 2, '/'},
+        {"2147483647/2147483648", 0, kMax, kMax, '/'},
+        {"999999999999999999/3", 0, kMax, 3, '/'},             // 18 digits
+        {"9999999999999999999/3", 0, kMax, 3, '/'},            // 19 digits
+        {"00000000000000000000003/4", 0, 3, 4, '/'},           // long, yet small
+        {"1/000000000000000000000000000000000016", 0, 1, 16, '/'},
     };
     for (const Case& c : cases) {
         const auto parts = wqj::BREAKFRACTIONAPART(c.text);

@@ -165,10 +165,41 @@ TEST(NumberToText, RoundingAndCarries) {
         {-0.99999999999999999L, 15, "-1"},
         // digit counts outside 1..18 are clamped
         {1.5, 1, " 2"}, {2.5, 0, " 2"}, {1.0L / 3, 99, " .333333333333333333"},
+        // Whole numbers below 2^64 and m / 2^k with m * 5^k below 2^64 are
+        // written from one 64-bit integer, the rest by the long way: the
+        // same rounding on both sides of that line, ties to even included.
+        {18446744073709551615.0L, 18, " 1.84467440737095516E+19"},  // 2^64 - 1
+        {18446744073709551616.0L, 18, " 1.84467440737095516E+19"},  // 2^64
+        {0x1p-27L, 18, " 7.45058059692382812E-9"},                  // ...8125: a tie, kept even
+        {0x3p-27L, 18, " 2.23517417907714844E-8"},                  // 3 * 5^27 passes 2^64
+        {0x1p-28L, 18, " 3.72529029846191406E-9"},
+        {0x1p-27L, 15, " 7.45058059692383E-9"},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.want);
         EXPECT_EQ(NUMBERTOTEXT(c.value, c.digits), c.want);
+    }
+}
+
+// Whole numbers as lists and fractions write them: NUMBERTOTEXT's 15-digit
+// form without its leading blank, the plain digits written directly below
+// 10^15.
+TEST(NumberToText, WholeNumbersAppended) {
+    const struct {
+        int64_t value;
+        std::string_view want;
+    } cases[] = {
+        {0, "0"}, {7, "7"}, {-7, "-7"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"},
+        {999999999999999, "999999999999999"}, {-999999999999999, "-999999999999999"},
+        {1000000000000000, "1E+15"}, {-1000000000000000, "-1E+15"},
+        {1234567890123456, "1.23456789012346E+15"}, {INT64_MAX, "9.22337203685478E+18"},
+        {INT64_MIN, "-9.22337203685478E+18"},
+    };
+    for (const auto& c : cases) {
+        std::string out = "x";
+        append_whole_number(out, c.value);
+        EXPECT_EQ(out, "x" + std::string(c.want)) << c.value;
+        EXPECT_EQ(c.want, TRIMLEFTBLANKS(NUMBERTOTEXT(static_cast<long double>(c.value), 15))) << c.value;
     }
 }
 
@@ -301,6 +332,20 @@ TEST(TextServices, TrimUpperCompare) {
     EXPECT_EQ(UPPERCASETEXT("az{`AZ09\0"sv), "AZ{`AZ09\0"sv);
     EXPECT_EQ(UPPERCASETEXT("\x84\x94\x81\x82\xA4\x86\x87"), "\x8E\x99\x9A\x90\xA5\x8F\x80");
     EXPECT_EQ(UPPERCASETEXT("\xE4\x8E\xE9\xA5"), "\xE4\x8E\xE9\xA5");
+    // Every byte: a-z and the seven code-page letters change, nothing else;
+    // what upper-casing touches is those and the bytes they become.
+    const std::string_view lower = "\x84\x94\x81\x82\xA4\x86\x87", upper = "\x8E\x99\x9A\x90\xA5\x8F\x80";
+    for (int c = 0; c < 256; ++c) {
+        const auto b = static_cast<unsigned char>(c);
+        const std::size_t at = lower.find(static_cast<char>(b));
+        unsigned char want = b;
+        if (b >= 'a' && b <= 'z') want = static_cast<unsigned char>(b - 'a' + 'A');
+        if (at != std::string_view::npos) want = static_cast<unsigned char>(upper[at]);
+        EXPECT_EQ(upper_case_byte(b), want) << c;
+        EXPECT_EQ(UPPERCASETEXT(std::string(1, static_cast<char>(b))), std::string(1, static_cast<char>(want))) << c;
+        const bool touched = want != b || (b >= 'A' && b <= 'Z') || upper.find(static_cast<char>(b)) != std::string_view::npos;
+        EXPECT_EQ(upper_casing_touches(b), touched) << c;
+    }
 
     const struct {
         std::string_view a, b;

@@ -62,6 +62,16 @@ TEST(Lists, FindingAnItem) {
         {"x;y", "y", "", false, true, 0},                    // empty delimiter means ","
         {"x,y", "y", "", false, true, 2},
         {"ab\tc", "ab", "\t", false, true, 1},
+        // Upper-casing without a copy of the list: the delimiter is found in
+        // the list as it stands unless upper-casing makes or changes it.
+        {"a;B;c", "b", ";", false, false, 2},
+        {"\x84" "x;b", "\x8E" "X", ";", false, false, 1},
+        {"Red , green", " GREEN ", ",", false, false, 2},
+        {"Red , green ", "GREEN", ",", true, false, 0},
+        {"axbXc", "c", "X", false, false, 3},                // "AXBXC" has two "X"
+        {"axbXc", "c", "X", false, true, 2},
+        {"a\x84" "b", "b", "\x8E", false, false, 2},         // "A\x8E" "B"
+        {"a\x8E" "b", "b", "\x84", false, false, 0},         // 0x84 is gone once upper-cased
     };
     for (const Case& c : cases)
         EXPECT_EQ(ISSTRINGINDELIMITEDSTRING(c.list, c.item, c.delimiter, c.keep_blanks, c.case_sensitive), c.want)
