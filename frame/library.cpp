@@ -24,10 +24,14 @@ void INITIALIZEDLL() {
     Globals& g = globals();
     if (!g.CONVERSIONDECIMALPLACES) g.CONVERSIONDECIMALPLACES.emplace();
     if (!g.SCALERATIOS) g.SCALERATIOS.emplace();
-    if (!g.PAPERINFOARRAY) g.PAPERINFOARRAY.emplace(kDefaultPaperRows);
     // The code constants and PI / MILLIMETERSPERINCH are compile-time
     // constants (frame/globals.h); nothing to set for them here.
     write_scale_ratios(*g.SCALERATIOS);
+    // The paper table is the one allocation, so it comes last: when it
+    // cannot be made, every other table is already complete and the paper
+    // exports see no table, as after a refused SIZEPAPERINFOARRAY (rather
+    // than a scale table created but never filled).
+    if (!g.PAPERINFOARRAY) g.PAPERINFOARRAY.emplace(kDefaultPaperRows);
     write_default_paper_rows(*g.PAPERINFOARRAY);
     g.initialised = true;
 }

@@ -131,6 +131,26 @@ struct Buffer {
     std::string text() const { return bytes; }
 };
 
+// Run alone in a fresh process (a test of its own): nothing is initialised.
+// Initialisation's one allocation is the paper table; when it fails, the
+// scale ratios are still written and no paper table exists.
+TEST(FreshProcess, InitialisationWithoutThePaperTable) {
+    auto state = [] {
+        stop();
+        return std::to_string(GETSCALERATIOVALUE(0, 1, 2)) + " " + std::to_string(GETUBPAPERINFOARRAY());
+    };
+    const std::string before = state();
+    const std::size_t allocations = walk(
+        "INITIALIZEDLL", std::to_string(12.0f) + " -1",
+        [&] {
+            INITIALIZEDLL();
+            return state();
+        },
+        std::to_string(12.0f) + " 40");
+    EXPECT_EQ(before, std::to_string(0.0f) + " -1");
+    EXPECT_EQ(allocations, 1u);
+}
+
 // Runs before any other test of this program: no paper table exists yet.
 TEST(AllocationFailure, PaperTableIsNotCreatedWhenItsAllocationFails) {
     const std::size_t allocations = walk(
