@@ -8,6 +8,12 @@
 #include "platform/fpmode.h"
 #include "platform/platform.h"
 
+#ifdef WQJ_FAULT_INJECTION
+// Allocation-failure test builds only: the test program defines this and
+// answers true when the current allocation is to fail.
+extern "C" bool wqj_fault_allocation_fails();
+#endif
+
 namespace wqj::platform {
 namespace {
 
@@ -21,6 +27,9 @@ struct RestoreWorkingMode {
 
 char* allocate_host_string(std::string_view text) {
     if (text.empty()) return nullptr;
+#ifdef WQJ_FAULT_INJECTION
+    if (wqj_fault_allocation_fails()) throw std::bad_alloc();
+#endif
     RestoreWorkingMode restore;
     BSTR s = SysAllocStringByteLen(text.data(), static_cast<UINT>(text.size()));
     if (s == nullptr) throw std::bad_alloc();

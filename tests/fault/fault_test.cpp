@@ -12,6 +12,11 @@
 
 #include "wqjdll.h"
 
+#ifdef _WIN32
+#  include <windows.h>
+#  include <oleauto.h>
+#endif
+
 namespace {
 
 // The allocation counter: while counting, the allocation numbered fail_at
@@ -84,8 +89,14 @@ void stop() { counter.counting = false; }
 std::string take(WQJSTRING s) {
     stop();
     if (s == nullptr) return "null";
+#ifdef _WIN32
+    const auto bstr = reinterpret_cast<BSTR>(s);  // a real OLE string
+    std::string bytes(s, SysStringByteLen(bstr));
+    SysFreeString(bstr);
+#else
     std::string bytes(s, SysStringByteLen(s));
     SysFreeString(s);
+#endif
     return "\"" + bytes + "\"";
 }
 
