@@ -37,41 +37,35 @@ std::string ADDTODELIMITEDSTRING(std::string_view list, std::string_view item, s
 int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, std::string_view delimiter,
                                   bool keep_blanks, bool case_sensitive) {
     const std::string_view d = list_delimiter(delimiter);
-    if (!case_sensitive && std::none_of(d.begin(), d.end(), [](char c) {
-            return upper_casing_touches(static_cast<unsigned char>(c));
-        })) {
-        // The delimiter falls where it falls in the upper-cased list, so the
-        // items are found in the list as it stands and compared upper-cased
-        // byte by byte, without an upper-cased copy of the whole list.
-        const std::string upper_item = UPPERCASETEXT(item);
-        std::string_view wanted = upper_item;
-        if (!keep_blanks) wanted = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(wanted));
-        int64_t number = 0, found = 0;
-        for_each_field(list, d, [&](std::string_view f) {
-            ++number;
-            if (!keep_blanks) f = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(f));
-            if (f.size() != wanted.size()) return true;
-            for (std::size_t i = 0; i < f.size(); ++i)
-                if (upper_case_byte(static_cast<unsigned char>(f[i])) != static_cast<unsigned char>(wanted[i]))
-                    return true;
-            found = number;
-            return false;
-        });
-        return static_cast<int32_t>(std::min<int64_t>(found, INT32_MAX));
-    }
+    // Upper-casing maps byte to byte. Unless it has to do with a byte of the
+    // delimiter, the items of the upper-cased list are those of the list as
+    // it stands, so they are found there and compared upper-cased byte by
+    // byte, without an upper-cased copy of the whole list.
+    const bool fold_items = !case_sensitive && std::none_of(d.begin(), d.end(), [](char c) {
+        return upper_casing_touches(static_cast<unsigned char>(c));
+    });
     std::string upper_list, upper_item;
     if (!case_sensitive) {
-        upper_list = UPPERCASETEXT(list);
         upper_item = UPPERCASETEXT(item);
-        list = upper_list;
         item = upper_item;
+        if (!fold_items) {
+            upper_list = UPPERCASETEXT(list);
+            list = upper_list;
+        }
     }
     if (!keep_blanks) item = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(item));
+    auto matches = [&](std::string_view f) {
+        if (!fold_items) return COMPARETEXT(f, item) == 0;
+        if (f.size() != item.size()) return false;
+        for (std::size_t i = 0; i < f.size(); ++i)
+            if (upper_case_byte(static_cast<unsigned char>(f[i])) != static_cast<unsigned char>(item[i])) return false;
+        return true;
+    };
     int64_t number = 0, found = 0;
     for_each_field(list, d, [&](std::string_view f) {
         ++number;
         if (!keep_blanks) f = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(f));
-        if (COMPARETEXT(f, item) != 0) return true;
+        if (!matches(f)) return true;
         found = number;
         return false;
     });
