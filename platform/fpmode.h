@@ -2,10 +2,11 @@
 //
 // Every export runs in one mode whatever the host has set: x87 with all
 // exceptions masked, round to nearest and a 64-bit significand (control word
-// 0x133F), SSE with all exceptions masked and round to nearest (MXCSR
-// 0x1F80). The host's own modes and status flags are saved on entry and
-// given back on return, so a host is never left with a changed mode and no
-// operation of the library can trap, even when the host unmasks exceptions.
+// 0x133F, or a host's word that means the same), SSE with all exceptions
+// masked and round to nearest (MXCSR 0x1F80). The host's own modes and
+// status flags are saved on entry and given back on return, so a host is
+// never left with a changed mode and no operation of the library can trap,
+// even when the host unmasks exceptions.
 #pragma once
 
 #include <cstdint>
