@@ -28,6 +28,21 @@ inline std::string_view text_in(const char* text) {
     return {text, strnlen(text, kMaxTextIn)};
 }
 
+// A caller's buffer that an export rewrites in place. A text longer than the
+// most the library reads is refused as a whole (false): rewriting only its
+// first part would cut off the rest of the caller's text. A null pointer is
+// empty text.
+inline bool rewritable_text_in(const char* buffer, std::string_view& text) {
+    if (buffer == nullptr) {
+        text = {};
+        return true;
+    }
+    const std::size_t n = strnlen(buffer, kMaxTextIn + 1);
+    if (n > kMaxTextIn) return false;
+    text = {buffer, n};
+    return true;
+}
+
 // A host string argument passed by value: its bytes, by its length prefix.
 inline std::string_view host_string_in(WQJSTRING s) { return platform::host_string_bytes(s); }
 
@@ -53,11 +68,11 @@ void write_to(T* variable, T value) {
 }
 
 // Overwrites a caller's text buffer in place with `text` padded with blanks
-// to the length of the text it holds now; never writes more than that
-// length and its NUL (a longer text is cut).
-inline void write_padded(char* buffer, std::string_view text) {
+// to `room`, the length of the text it holds now (read by
+// rewritable_text_in); never writes more than that length and its NUL (a
+// longer text is cut).
+inline void write_padded(char* buffer, std::size_t room, std::string_view text) {
     if (buffer == nullptr) return;
-    const std::size_t room = strnlen(buffer, kMaxTextIn);
     const std::size_t n = text.size() < room ? text.size() : room;
     if (n > 0) std::memmove(buffer, text.data(), n);
     std::memset(buffer + n, ' ', room - n);

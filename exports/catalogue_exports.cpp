@@ -30,7 +30,8 @@ WQJSTRING WQJ_CALL GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t subcatego
 
 int32_t WQJ_CALL GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t subcategory, char* name) {
     return call(int32_t{0}, [&] {
-        const std::string_view given = text_in(name);
+        std::string_view given;
+        if (!rewritable_text_in(name, given)) return int32_t{0};  // nothing is written
         std::string text(given);
         const int32_t item = wqj::GETSYMBOLITEMTYPEFROMNAME(category, subcategory, text);
         // The rewritten name is never longer than the given one. A buffer

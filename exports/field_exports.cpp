@@ -6,23 +6,9 @@ using namespace wqj::boundary;
 
 namespace {
 
-// A record in the caller's buffer that an export rewrites. A record longer
-// than the most the library reads is refused as a whole: rewriting only its
-// first part would cut off the rest of the caller's record.
-bool record_in(const char* buffer, std::string_view& record) {
-    if (buffer == nullptr) {
-        record = {};
-        return true;
-    }
-    const std::size_t n = strnlen(buffer, kMaxTextIn + 1);
-    if (n > kMaxTextIn) return false;
-    record = {buffer, n};
-    return true;
-}
-
 int32_t replace_field(char* text, int32_t position, const char* field, const char* delimiter) {
     std::string_view record;
-    if (!record_in(text, record)) return -1;
+    if (!rewritable_text_in(text, record)) return -1;
     const auto result = wqj::SETSTRINGPARTINSTRINGBYPOSITION(record, position, text_in(field), text_in(delimiter));
     if (!result) return -1;  // the buffer is not touched
     write_back(text, *result);

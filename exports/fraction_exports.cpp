@@ -36,7 +36,12 @@ float WQJ_CALL FRACTIONSTRINGTODECIMAL(const char* text) {
 WQJSTRING WQJ_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t from_end, char* remainder,
                                                int32_t* remainder_length, float* value) {
     return call(WQJSTRING{}, [&] {
-        const auto found = wqj::FINDFRACTIONINTEXT(text_in(text), from_end);
+        // A text or a remainder buffer longer than the most the library
+        // reads is refused whole: the remainder would be the rest of only
+        // the first part, written over the caller's text. Nothing is written.
+        std::string_view whole, held;
+        if (!rewritable_text_in(text, whole) || !rewritable_text_in(remainder, held)) return WQJSTRING{};
+        const auto found = wqj::FINDFRACTIONINTEXT(whole, from_end);
         const std::string_view rest = found ? std::string_view(found->remainder) : std::string_view();
         // The result is made first, so a failed allocation leaves every
         // caller variable and buffer as it was.
@@ -44,7 +49,7 @@ WQJSTRING WQJ_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t from_en
         write_to(remainder_length, static_cast<int32_t>(rest.size()));
         // The buffer receives the remainder padded with blanks to the length
         // of the text it held on entry, and never more than that.
-        write_padded(remainder, rest);
+        write_padded(remainder, held.size(), rest);
         if (found) write_to(value, found->value);
         return result;
     });

@@ -22,20 +22,6 @@ struct DefaultedDelimiter {
     }
 };
 
-// A list in the caller's buffer that an export rewrites. A list longer than
-// the most the library reads is refused as a whole: rewriting only its
-// first part would cut off the rest of the caller's list.
-bool list_in(const char* buffer, std::string_view& list) {
-    if (buffer == nullptr) {
-        list = {};
-        return true;
-    }
-    const std::size_t n = strnlen(buffer, kMaxTextIn + 1);
-    if (n > kMaxTextIn) return false;
-    list = {buffer, n};
-    return true;
-}
-
 }  // namespace
 
 WQJSTRING WQJ_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2, const char* item3,
@@ -55,7 +41,7 @@ WQJSTRING WQJ_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, con
 WQJSTRING WQJ_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter) {
     return call(WQJSTRING{}, [&] {
         std::string_view old;
-        if (!list_in(list, old)) return WQJSTRING{};  // nothing is written
+        if (!rewritable_text_in(list, old)) return WQJSTRING{};  // nothing is written
         const DefaultedDelimiter d(delimiter);
         const std::string added = wqj::ADDTODELIMITEDSTRING(old, text_in(item), d.text);
         const WQJSTRING result = host_string(added);
@@ -81,7 +67,7 @@ int32_t WQJ_CALL ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, c
 int32_t WQJ_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position, const char* delimiter) {
     return call(int32_t{0}, [&] {
         std::string_view old;
-        if (!list_in(list, old)) return int32_t{0};  // nothing is written
+        if (!rewritable_text_in(list, old)) return int32_t{0};  // nothing is written
         const wqj::RemovedItem rebuilt = wqj::REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(old, position, text_in(delimiter));
         write_back(list, rebuilt.list);  // never longer than the old list
         return int32_t{rebuilt.removed ? 1 : 0};

@@ -14,7 +14,9 @@ int32_t WQJ_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const
 
 WQJSTRING WQJ_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* text) {
     return call(WQJSTRING{}, [&] {
-        const std::string separated = wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text_in(text));
+        std::string_view entry;
+        if (!rewritable_text_in(text, entry)) return WQJSTRING{};  // nothing is written
+        const std::string separated = wqj::SEPARATEMEASUREMENTSINTEXTSTRING(entry);
         // A blank entry gives empty text and leaves the buffer as it is.
         if (separated.empty()) return WQJSTRING{};
         WQJSTRING result = host_string(separated);

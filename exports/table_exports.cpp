@@ -118,7 +118,9 @@ void WQJ_CALL SETPAPERINFORIGHTMARGIN(int32_t row, float value) {
 
 int32_t WQJ_CALL GETPAPERINDEXFROMPAPERNAME(char* name) {
     return call(int32_t{-1}, [&] {
-        const wqj::PaperNameMatch match = wqj::GETPAPERINDEXFROMPAPERNAME(text_in(name));
+        std::string_view given;
+        if (!rewritable_text_in(name, given)) return int32_t{-1};  // nothing is written
+        const wqj::PaperNameMatch match = wqj::GETPAPERINDEXFROMPAPERNAME(given);
         // The normalised name is never longer than the text given, so it
         // fits the caller's buffer; it is written back in every case.
         write_back(name, match.normalised);

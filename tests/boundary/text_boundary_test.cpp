@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -92,20 +93,65 @@ TEST(BoundaryFields, ReplacingWritesTheRecordIntoAnExactBuffer) {
     }
 }
 
-// A record longer than the 16 MiB the library reads is refused whole rather
-// than written back cut short.
-TEST(BoundaryFields, ARecordBeyondTheReadLimitIsNotRewritten) {
+// A text longer than the 16 MiB the library reads, in a buffer an export
+// rewrites, is refused whole (the export's failure result) rather than
+// written back cut short.
+TEST(BoundaryFields, TextsBeyondTheReadLimitAreNotRewritten) {
     std::string record(16u << 20, 'a');
-    record += ",tail";
-    Buffer buffer(record, record.size() + 2);
-    EXPECT_EQ(WQJ_FN(SETSTRINGPARTINSTRINGBYPOSITION)(buffer.data(), 1, "x", ","), -1);
-    EXPECT_EQ(buffer.text(), record);
-    EXPECT_EQ(WQJ_FN(REMOVESTRINGINDELIMITEDSTRINGBYPOSITION)(buffer.data(), 1, ","), 0);
-    EXPECT_EQ(buffer.text(), record);
-    bool was_null = false;
-    take(WQJ_FN(ADDTODELIMITEDSTRING)(buffer.data(), "x", nullptr), &was_null);
-    EXPECT_TRUE(was_null);
-    EXPECT_EQ(buffer.text(), record);
+    record += ",tail 6'4 1/2";
+    Buffer buffer(record, 2 * record.size() + 2);
+    const struct {
+        const char* name;
+        std::function<std::string()> call;
+        std::string failure;
+    } cases[] = {
+        {"SETSTRINGPARTINSTRINGBYPOSITION",
+         [&] { return std::to_string(WQJ_FN(SETSTRINGPARTINSTRINGBYPOSITION)(buffer.data(), 1, "x", ",")); }, "-1"},
+        {"REMOVESTRINGINDELIMITEDSTRINGBYPOSITION",
+         [&] { return std::to_string(WQJ_FN(REMOVESTRINGINDELIMITEDSTRINGBYPOSITION)(buffer.data(), 1, ",")); }, "0"},
+        {"ADDTODELIMITEDSTRING",
+         [&] {
+             bool was_null = false;
+             const std::string r = take(WQJ_FN(ADDTODELIMITEDSTRING)(buffer.data(), "x", nullptr), &was_null);
+             return was_null ? std::string("null") : r;
+         },
+         "null"},
+        {"SEPARATEMEASUREMENTSINTEXTSTRING",
+         [&] {
+             bool was_null = false;
+             const std::string r = take(WQJ_FN(SEPARATEMEASUREMENTSINTEXTSTRING)(buffer.data()), &was_null);
+             return was_null ? std::string("null") : r;
+         },
+         "null"},
+        {"GETSYMBOLITEMTYPEFROMNAME",
+         [&] { return std::to_string(WQJ_FN(GETSYMBOLITEMTYPEFROMNAME)(1, 5, buffer.data())); }, "0"},
+        {"GETPAPERINDEXFROMPAPERNAME",
+         [&] { return std::to_string(WQJ_FN(GETPAPERINDEXFROMPAPERNAME)(buffer.data())); }, "-1"},
+        // The remainder buffer holds the long text, or receives what is left
+        // of it: the length and the value are not written either.
+        {"EXTRACTFRACTIONINTEXTSTRING",
+         [&] {
+             int32_t length = -7;
+             float value = -7;
+             bool was_null = false;
+             const std::string r = take(
+                 WQJ_FN(EXTRACTFRACTIONINTEXTSTRING)(buffer.data(), 0, buffer.data(), &length, &value), &was_null);
+             return (was_null ? std::string("null") : r) + " " + std::to_string(length) + " " + std::to_string(value);
+         },
+         "null -7 " + std::to_string(-7.0f)},
+        {"EXTRACTFRACTIONINTEXTSTRING into a long buffer",
+         [&] {
+             int32_t length = -7;
+             bool was_null = false;
+             take(WQJ_FN(EXTRACTFRACTIONINTEXTSTRING)("5 1/2 x", 0, buffer.data(), &length, nullptr), &was_null);
+             return std::string(was_null ? "null " : "text ") + std::to_string(length);
+         },
+         "null -7"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.call(), c.failure) << c.name;
+        EXPECT_TRUE(buffer.text() == record) << c.name << " rewrote the caller's text";
+    }
 }
 
 TEST(BoundaryLists, TheDefaultDelimiterIsWrittenBack) {
