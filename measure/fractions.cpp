@@ -241,12 +241,11 @@ std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t f
     found.value = denominator == 0
                       ? std::numeric_limits<float>::infinity()
                       : static_cast<float>(static_cast<long double>(numerator) / denominator);
-    // The text as it stands in reading order, digits unchanged ("03/16"),
-    // so that a caller can find it again in the text it came from.
-    found.text.reserve(numerator_run.size() + 1 + denominator_run.size());
-    found.text += numerator_run;
+    // In reading order, each integer written as this Part writes integers
+    // ("03/016" gives "3/16"; a saturated run gives 2147483647).
+    found.text = integer_text(numerator);
     found.text += t[slash];
-    found.text += denominator_run;
+    found.text += integer_text(denominator);
     return found;
 }
 
