@@ -248,8 +248,9 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
             break;
         }
     }
-    double total = 0;
-    for (float slot : slots) total += static_cast<double>(slot);
+    // Summed in slot order in extended precision, rounded to single once.
+    long double total = 0;
+    for (float slot : slots) total += static_cast<long double>(slot);
     return static_cast<float>(total);
 }
 

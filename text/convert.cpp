@@ -729,7 +729,9 @@ long double TEXTTONUMBER(std::string_view text) {
             exponent = std::min<int64_t>(exponent * 10 + (text[i] - '0'), 9999);
         if (eneg) exponent = -exponent;
     }
-    if (digits == 0) return 0.0L;
+    // Digits that are all zeros: the value is 0, and the sign is applied
+    // to it as to any other ("-0" is negative zero).
+    if (digits == 0) return neg ? -0.0L : 0.0L;
 
     const int64_t p = scale + exponent;
     const int64_t first_digit_exp = nsig + p - 1;  // magnitude lies in [10^this, 10^(this+1))

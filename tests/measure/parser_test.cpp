@@ -158,10 +158,14 @@ TEST(ParserInches, EachUnitCountsOnceByTableOrderThenFirstOccurrence) {
     for (const Case& c : cases) EXPECT_EQ(bits(inches(c.text)), bits(c.want)) << c.text;
 }
 
-TEST(ParserInches, SlotsAreSummedInDoubleAndRoundedOnce) {
+TEST(ParserInches, SlotsAreSummedInExtendedPrecisionAndRoundedOnce) {
     // yards 36 + feet 16777212 + inches 1 + mm .03937: summed in single
-    // precision the inch is lost at a tie (16777248); in double it is not.
+    // precision the inch is lost at a tie (16777248).
     EXPECT_EQ(inches("1 yd 1398101 ft 1 in 1 mm"), 16777250.0f);
+    // 67108872 + 12 is a tie between singles 67108880 and 67108888; the
+    // 9.3e-10 inch of the millimetres (below a double's last bit there)
+    // decides it upward in extended precision.
+    EXPECT_EQ(inches("67108872 IN 1 FT 0.0000000237 MM"), 67108888.0f);
 }
 
 TEST(ParserInches, NumberAboveTheMaximumGivesItsUnitCodeAndPosition) {

@@ -106,12 +106,17 @@ TEST(TextToNumber, BasedIntegers) {
     CheckTextToNumber(cases, std::size(cases));
 }
 
-// A zero result is always +0, also for "-0" and for an underflow.
-TEST(TextToNumber, ZeroIsPositive) {
-    for (std::string_view in : {"-0"sv, "-0.000"sv, "-1e-5000"sv, "-"sv, "-0e5"sv}) {
-        SCOPED_TRACE(std::string(in));
-        EXPECT_TRUE(SameBits(TEXTTONUMBER(in), 0.0L));
-    }
+// The sign is applied last, to a zero as well: "-0" is negative zero. No
+// digit at all, and a magnitude below the smallest limit, give plain 0.
+TEST(TextToNumber, SignOfZero) {
+    const struct {
+        std::string_view text;
+        long double want;
+    } cases[] = {
+        {"-0", -0.0L}, {"-0.000", -0.0L}, {"-0e5", -0.0L}, {"- 0", 0.0L}, {"-", 0.0L}, {"-.", 0.0L},
+        {"0", 0.0L},   {"+0", 0.0L},      {"-1e-5000", 0.0L}, {"1e-5000", 0.0L},
+    };
+    for (const auto& c : cases) EXPECT_TRUE(SameBits(TEXTTONUMBER(c.text), c.want)) << c.text;
 }
 
 TEST(TextToNumber, HugeTexts) {
