@@ -18,9 +18,10 @@ bool cursor_is_over(platform::Handle window) {
 }  // namespace
 
 int32_t GETMOUSEBUTTON(platform::Handle window) {
-    // Handles are compared as signed numbers of the host's pointer width:
-    // 0 and negative values mean "anywhere".
-    if (reinterpret_cast<intptr_t>(window) > 0 && !cursor_is_over(window)) return 0;
+    // The handle is judged as a signed 32-bit number, as the DLL receives
+    // it: 0 and negative values mean "anywhere".
+    const auto as_number = static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)));
+    if (as_number > 0 && !cursor_is_over(window)) return 0;
     // Any set bit counts: down now, or pressed since an earlier query.
     if (platform::async_key_state(kLeftButton) != 0) return 1;
     if (platform::async_key_state(kRightButton) != 0) return 2;

@@ -200,6 +200,8 @@ TEST_F(StandInServices, MouseButtonOnlyWhileTheCursorIsOverTheWindow) {
     const auto window = reinterpret_cast<wqj::platform::Handle>(0x40);
     const auto child = reinterpret_cast<wqj::platform::Handle>(0x44);
     const auto negative = reinterpret_cast<wqj::platform::Handle>(intptr_t{-8});
+    // Judged as a signed 32-bit number, whatever the pointer width.
+    const auto negative32 = reinterpret_cast<wqj::platform::Handle>(uintptr_t{0x80000000u});
     standin::set_key_state(2, kDown);
     struct Case {
         wqj::platform::Handle under_cursor, given;
@@ -207,7 +209,7 @@ TEST_F(StandInServices, MouseButtonOnlyWhileTheCursorIsOverTheWindow) {
     } cases[] = {
         {window, window, 2}, {child, window, 0}, {nullptr, window, 0},
         // 0 and negative handles skip the window test
-        {child, nullptr, 2}, {child, negative, 2},
+        {child, nullptr, 2}, {child, negative, 2}, {child, negative32, 2},
     };
     for (const Case& c : cases) {
         standin::set_cursor({12, 34}, c.under_cursor);
