@@ -304,31 +304,13 @@ public:
     // Writes the decimal digits (no leading zeros; "0" for zero) into out,
     // which has room for kMaxDigits, and returns how many there are.
     size_t to_decimal(char* out) const {
-        if (n_ <= 2) {
-            uint64_t v = n_ == 0 ? 0 : (n_ == 1 ? w_[0] : (uint64_t(w_[1]) << 32) | w_[0]);
-            char buf[20];
-            size_t len = 0;
-            do {
-                buf[len++] = char('0' + v % 10);
-                v /= 10;
-            } while (v);
-            for (size_t k = 0; k < len; ++k) out[k] = buf[len - 1 - k];
-            return len;
-        }
+        if (n_ <= 2) return plain_digits(n_ == 0 ? 0 : (n_ == 1 ? w_[0] : (uint64_t(w_[1]) << 32) | w_[0]), out);
         // Base 10^9 chunks, least significant first, from a working copy.
         BigUint n = *this;
         uint32_t chunks[kMaxDigits / 9 + 1];
         size_t count = 0;
         while (!n.zero()) chunks[count++] = n.divide_small(1000000000u);
-        size_t len = 0;
-        uint32_t top = chunks[count - 1];
-        char buf[10];
-        size_t t = 0;
-        do {
-            buf[t++] = char('0' + top % 10);
-            top /= 10;
-        } while (top);
-        while (t) out[len++] = buf[--t];
+        size_t len = plain_digits(chunks[count - 1], out);
         for (size_t k = count - 1; k-- > 0;) {
             uint32_t c = chunks[k];
             for (int j = 8; j >= 0; --j) {
@@ -341,6 +323,17 @@ public:
     }
 
 private:
+    // The digits of v, no leading zeros ("0" for 0); returns their number.
+    static size_t plain_digits(uint64_t v, char* out) {
+        char buf[20];
+        size_t len = 0;
+        do {
+            buf[len++] = char('0' + v % 10);
+            v /= 10;
+        } while (v);
+        for (size_t k = 0; k < len; ++k) out[k] = buf[len - 1 - k];
+        return len;
+    }
     void push(uint32_t word) {
         if (n_ == kMaxWords) throw std::length_error("BigUint");
         w_[n_++] = word;
