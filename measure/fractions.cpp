@@ -241,7 +241,7 @@ std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t f
     found.value = denominator == 0
                       ? std::numeric_limits<float>::infinity()
                       : static_cast<float>(static_cast<long double>(numerator) / denominator);
-    // In reading order, each integer written as this Part writes integers
+    // In reading order, each integer written as fraction texts write them
     // ("03/016" gives "3/16"; a saturated run gives 2147483647).
     found.text = integer_text(numerator);
     found.text += t[slash];
