@@ -11,12 +11,6 @@ namespace wqj {
 
 namespace {
 
-std::string plain_integer(int32_t n) {
-    std::string text;
-    append_whole_number(text, n);
-    return text;
-}
-
 // The first `most` fields (at most five) of `text` split at `delimiter`,
 // as views into it, and the number of fields the whole text has.
 struct Fields {
@@ -49,8 +43,14 @@ bool all_digits(std::string_view field) { return FIRSTCHARACTERNOTINSET(1, field
 // ---- library file names ------------------------------------------------------------
 
 std::string GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t subcategory, int32_t item) {
-    std::string stem = "lib_" + plain_integer(category) + "_" + plain_integer(subcategory);
-    if (item > 0) stem += "_" + plain_integer(item);
+    std::string stem = "lib_";
+    append_whole_number(stem, category);
+    stem += '_';
+    append_whole_number(stem, subcategory);
+    if (item > 0) {
+        stem += '_';
+        append_whole_number(stem, item);
+    }
     return stem;
 }
 
