@@ -95,10 +95,11 @@ int32_t FIRSTCHARACTERNOTINSET(int32_t start, std::string_view text, std::string
 // An empty delimiter reads the text as comma-separated values.
 
 // Walks comma-separated values from the left, one field per next(): blanks
-// before a field are skipped; a field opened by a double quote runs to the
-// next double quote (or the end of the text) and its quotes are dropped;
-// any other field runs to the next comma and loses its trailing blanks.
-// Each field is a view into the text.
+// before a field are skipped; a field opened by a double quote is what
+// stands up to the next double quote (or the end of the text), and what
+// follows that quote up to the next comma is dropped; any other field runs
+// to the next comma and loses its trailing blanks. Each field is a view
+// into the text.
 class CommaSeparatedCursor {
 public:
     explicit CommaSeparatedCursor(std::string_view text) : text_(text) {}
