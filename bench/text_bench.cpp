@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "tests/int32_array.h"
 
 namespace {
 
@@ -109,15 +110,7 @@ void BM_StripNull(benchmark::State& state) {
 void BM_ListFromLongArray(benchmark::State& state) {
     // About the same text length: eight-digit numbers and their delimiter.
     std::vector<int32_t> values(std::size_t(state.range(0)) / 9, 12345678);
-    WQJARRAYDESCRIPTOR array{};
-    array.storage = values.data();
-    array.flags = 4;
-    array.kind = 2;
-    array.element_type = 10;
-    array.dimensions = 1;
-    array.element_size = 4;
-    array.lower_bound = 0;
-    array.upper_bound = int32_t(values.size()) - 1;
+    WQJARRAYDESCRIPTOR array = wqjtest::int32_array(values.data(), int32_t(values.size()));
     char delimiter[2] = ",";
     for (auto _ : state) free_string(CREATEDELIMITEDSTRINGFROMLONGARRAY(delimiter, &array));
     set_bytes(state, values.size() * 9);

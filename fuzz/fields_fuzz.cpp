@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "fuzz_support.h"
+#include "tests/int32_array.h"
 
 using namespace wqjfuzz;
 
@@ -91,17 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     {
         int32_t elements[8];
         for (auto& e : elements) e = in.ConsumeIntegral<int32_t>();
-        WQJARRAYDESCRIPTOR array{};
-        array.storage = elements;
-        array.flags = 4;
-        array.kind = 2;
-        array.element_type = 10;
-        array.dimensions = 1;
-        array.element_size = 4;
-        array.lower_bound = 0;
-        array.upper_bound = static_cast<int32_t>(position & 7);
-        array.element_count = array.upper_bound + 1;
-        array.storage_bytes = 4 * array.element_count;
+        WQJARRAYDESCRIPTOR array = wqjtest::int32_array(elements, static_cast<int32_t>(position & 7) + 1);
         Buffer d = delimiter_buffer(delimiter);
         take(CREATEDELIMITEDSTRINGFROMLONGARRAY(d.get(), &array));
     }

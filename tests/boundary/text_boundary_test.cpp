@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "boundary/loaded_library.h"
+#include "tests/int32_array.h"
 
 using wqjtest::take;
 using namespace std::string_literals;
@@ -171,17 +172,7 @@ TEST(BoundaryLists, TheDefaultDelimiterIsWrittenBack) {
 
     // from an integer array
     int32_t storage[] = {5, -12, 0};
-    WQJARRAYDESCRIPTOR array{};
-    array.storage = storage;
-    array.flags = 4;
-    array.kind = 2;
-    array.element_type = 10;
-    array.dimensions = 1;
-    array.element_count = 3;
-    array.storage_bytes = 12;
-    array.element_size = 4;
-    array.lower_bound = 0;
-    array.upper_bound = 2;
+    WQJARRAYDESCRIPTOR array = wqjtest::int32_array(storage, 3);
     Buffer d3("", 2);
     EXPECT_EQ(take(WQJ_FN(CREATEDELIMITEDSTRINGFROMLONGARRAY)(d3.data(), &array)), "5,-12,0");
     EXPECT_EQ(d3.text(), ",");
