@@ -219,6 +219,21 @@ std::string shortest(F value) {
     return std::string(buffer, r.ptr);
 }
 
+// With --bits, also the value's bit pattern ("1.5 (0x3FC00000)"), which tells
+// apart what the shortest text cannot (the payloads of NaNs).
+template <class F>
+std::string number_text(F value, bool bits) {
+    std::string out = shortest(value);
+    if (!bits) return out;
+    using U = std::conditional_t<sizeof(F) == 4, uint32_t, uint64_t>;
+    U pattern;
+    std::memcpy(&pattern, &value, sizeof pattern);
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, sizeof(F) == 4 ? " (0x%08llX)" : " (0x%016llX)",
+                  static_cast<unsigned long long>(pattern));
+    return out + buffer;
+}
+
 std::string host_string_text(WQJSTRING s) {
     if (s == nullptr) return "(null)";
     const std::string bytes = take(s);
@@ -230,6 +245,7 @@ std::string host_string_text(WQJSTRING s) {
 struct Options {
     long long room = 0;          // --room N: each buffer has at least N bytes
     bool escapes = false;
+    bool bits = false;           // --bits: floats also as their bit patterns
     std::size_t text_bytes = 0;  // the bytes of all text arguments of the call
 };
 
@@ -463,7 +479,7 @@ std::string join(const std::vector<V>& values, Show show) {
 }
 
 // The "name = value" line of something the export may have written, or "".
-std::string written_back(const Slot& s) {
+std::string written_back(const Slot& s, const Options& o) {
     const std::string& t = s.type;
     if (s.p == nullptr && t != "ptr") return "";
     std::string value;
@@ -473,11 +489,12 @@ std::string written_back(const Slot& s) {
     } else if (t == "i32ref") {
         value = join(s.i32s, [](int32_t v) { return std::to_string(v); });
     } else if (t == "f32ref") {
-        value = join(s.f32s, [](float v) { return shortest(v); });
+        value = join(s.f32s, [&](float v) { return number_text(v, o.bits); });
     } else if (t == "f64ref") {
-        value = join(s.f64s, [](double v) { return shortest(v); });
+        value = join(s.f64s, [&](double v) { return number_text(v, o.bits); });
     } else if (t == "rect") {
-        value = shortest(s.rect.X1) + "," + shortest(s.rect.Y1) + "," + shortest(s.rect.X2) + "," + shortest(s.rect.Y2);
+        value = number_text(s.rect.X1, o.bits) + "," + number_text(s.rect.Y1, o.bits) + "," +
+                number_text(s.rect.X2, o.bits) + "," + number_text(s.rect.Y2, o.bits);
     } else if (t == "ptr") {
         if (s.p == nullptr) return "";
         value = std::to_string(s.byte);
@@ -504,9 +521,10 @@ void check_array_reach(std::string_view name, const std::vector<Slot>& slots) {
 // ---- calling ---------------------------------------------------------------------
 
 template <class R>
-void print_result(R r) {
+void print_result(R r, const Options& o) {
     if constexpr (std::is_same_v<R, int32_t>) std::printf("%d\n", r);
-    else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>) std::printf("%s\n", shortest(r).c_str());
+    else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>)
+        std::printf("%s\n", number_text(r, o.bits).c_str());
     else {
         static_assert(std::is_same_v<R, WQJSTRING>);
         std::printf("%s\n", host_string_text(r).c_str());
@@ -517,14 +535,14 @@ void print_result(R r) {
 // calling convention (stdcall on the DLL build), so deduction matches the
 // exports' own pointer types.
 template <class R, class... A, std::size_t... I>
-void call_with(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots, std::index_sequence<I...>) {
+void call_with(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots, const Options& o, std::index_sequence<I...>) {
     if constexpr (std::is_void_v<R>) fn(slots[I].template as<A>()...);
-    else print_result(fn(slots[I].template as<A>()...));
+    else print_result(fn(slots[I].template as<A>()...), o);
 }
 
 template <class R, class... A>
-void call_export(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots) {
-    call_with(fn, slots, std::index_sequence_for<A...>{});
+void call_export(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots, const Options& o) {
+    call_with(fn, slots, o, std::index_sequence_for<A...>{});
 }
 
 struct Export {
@@ -532,12 +550,12 @@ struct Export {
     const char* name;
     const char* result;
     const char* types;
-    void (*call)(const std::vector<Slot>& slots);
+    void (*call)(const std::vector<Slot>& slots, const Options& o);
 };
 
 #define WQJ_EXPORT(ordinal, NAME, argbytes, result, types)                                   \
     static_assert(word_count(names_of(#NAME)) == word_count(types), "argument names of " #NAME); \
-    void call_##NAME(const std::vector<Slot>& slots) { call_export(&::NAME, slots); }
+    void call_##NAME(const std::vector<Slot>& slots, const Options& o) { call_export(&::NAME, slots, o); }
 #include "wqj_export_list.inc"
 #undef WQJ_EXPORT
 
@@ -568,21 +586,30 @@ int run_list() {
     return 0;
 }
 
-int run_call(const Args& args) {
-    Options o;
+// The options before NAME (added to those a script gave); returns NAME's index.
+std::size_t read_options(const Args& args, Options& o, std::string* script) {
     std::size_t k = 0;
     for (; k < args.size() && args[k].rfind("--", 0) == 0; ++k) {
-        if (args[k] == "--list") return run_list();
         if (args[k] == "--escapes") {
             o.escapes = true;
+        } else if (args[k] == "--bits") {
+            o.bits = true;
         } else if (args[k] == "--room") {
             if (++k == args.size()) throw UsageError{"--room needs a number of bytes"};
             o.room = parse_integer(args[k], "room", 0, 1LL << 28);
+        } else if (args[k] == "--script" && script != nullptr) {
+            if (++k == args.size()) throw UsageError{"--script needs a file (or - for standard input)"};
+            *script = args[k];
         } else {
             throw UsageError{"unknown option '" + args[k] + "'"};
         }
     }
-    if (k == args.size()) throw UsageError{"usage: wqj call [--room N] [--escapes] NAME ARGS... (or --list)"};
+    return k;
+}
+
+// One call: NAME and its arguments from args[k] on.
+void call_one(const Args& args, std::size_t k, Options o) {
+    if (k == args.size()) throw UsageError{"usage: wqj call [--room N] [--escapes] [--bits] NAME ARGS..."};
     const Export* e = find_export(args[k]);
     if (e == nullptr) throw UsageError{"unknown export '" + args[k] + "' (wqj call --list lists them)"};
     const std::vector<std::string> types = words(e->types);
@@ -604,11 +631,96 @@ int run_call(const Args& args) {
         prepare(slots[a], args[k + 1 + a], o);
     }
     check_array_reach(e->name, slots);
-    e->call(slots);
+    e->call(slots, o);
     for (const Slot& s : slots) {
-        const std::string line = written_back(s);
+        const std::string line = written_back(s, o);
         if (!line.empty()) std::printf("%s\n", line.c_str());
     }
+}
+
+// A script line as the shell would split it: words between blanks; '...'
+// keeps every byte; in "..." a backslash keeps a following " or \ (and is
+// kept itself before anything else); outside quotes a backslash keeps the
+// next byte.
+std::vector<std::string> split_line(std::string_view line) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    for (;;) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i == line.size()) return out;
+        std::string word;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+            const char c = line[i++];
+            if (c == '\'') {
+                const std::size_t end = line.find('\'', i);
+                if (end == std::string_view::npos) throw UsageError{"a ' is not closed"};
+                word.append(line.substr(i, end - i));
+                i = end + 1;
+            } else if (c == '"') {
+                for (;;) {
+                    if (i == line.size()) throw UsageError{"a \" is not closed"};
+                    const char d = line[i++];
+                    if (d == '"') break;
+                    if (d == '\\' && i < line.size() && (line[i] == '"' || line[i] == '\\')) word += line[i++];
+                    else word += d;
+                }
+            } else if (c == '\\' && i < line.size()) {
+                word += line[i++];
+            } else {
+                word += c;
+            }
+        }
+        out.push_back(std::move(word));
+    }
+}
+
+// --script FILE (or - for standard input): one call a line, all in this one
+// process, so a setter's effect and the generator's sequence carry on from
+// line to line. Each call's output follows its line, shown as "> LINE".
+// Blank lines and lines starting with # are skipped. A line in error is
+// reported on standard error ("line N: ...") and the script goes on; the
+// exit status is then 2.
+int run_script(const std::string& path, const Options& defaults) {
+    std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    if (in == nullptr) throw UsageError{"cannot read the script '" + path + "'"};
+    int status = 0;
+    long line_number = 0;
+    std::string line;
+    int c = 0;
+    while (c != EOF) {
+        line.clear();
+        while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
+        if (c == EOF && line.empty()) break;
+        ++line_number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        std::printf("> %s\n", line.c_str());
+        try {
+            const Args args = split_line(line);
+            Options o = defaults;
+            call_one(args, read_options(args, o, nullptr), o);
+        } catch (const UsageError& e) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "wqj call: line %ld: %s\n", line_number, e.message.c_str());
+            status = 2;
+        }
+        std::fflush(stdout);
+    }
+    if (in != stdin) std::fclose(in);
+    return status;
+}
+
+int run_call(const Args& args) {
+    if (!args.empty() && args[0] == "--list") return run_list();
+    Options o;
+    std::string script;
+    const std::size_t k = read_options(args, o, &script);
+    if (!script.empty()) {
+        if (k != args.size()) throw UsageError{"--script takes its calls from the file, not the command line"};
+        return run_script(script, o);
+    }
+    call_one(args, k, o);
     return 0;
 }
 
@@ -616,7 +728,8 @@ int run_call(const Args& args) {
 
 void add_call_command(std::vector<Command>& list) {
     list.push_back({"call", "call any export by name",
-                    "usage: wqj call [--room N] [--escapes] NAME ARGS...\n"
+                    "usage: wqj call [--room N] [--escapes] [--bits] NAME ARGS...\n"
+                    "       wqj call [--room N] [--escapes] [--bits] --script FILE\n"
                     "       wqj call --list\n\n"
                     "Calls the export NAME with one argument per parameter, typed as the export\n"
                     "table says (wqj call --list shows every export as NAME RESULT type:name...):\n"
@@ -637,7 +750,13 @@ void add_call_command(std::vector<Command>& list) {
                     "  ptr            0 (null) or a byte value 0..255 the pointer points at;\n"
                     "                 shown after the call\n"
                     "--escapes: in text, buf and hstr arguments \\\\ \\\" \\0 \\n \\r \\t \\xHH stand for\n"
-                    "their bytes.\n\n"
+                    "their bytes. --bits: floats and doubles also show their bit pattern.\n\n"
+                    "--script FILE (- for standard input) makes many calls in one process, one a\n"
+                    "line (options, NAME and arguments, split as the shell splits them: '...',\n"
+                    "\"...\" and \\ quote), so the library's state carries from line to line: a\n"
+                    "setter's value, the random sequence. Each line is shown as \"> LINE\" before\n"
+                    "its output; blank lines and lines starting with # are skipped; a line in\n"
+                    "error is reported on standard error and the rest still run (exit status 2).\n\n"
                     "Output: the result (none for void): integers in decimal, floats and doubles as\n"
                     "the shortest text that reads back exactly, host strings quoted with their\n"
                     "byte count (\"6' 4 1/2\\\"\" (9 bytes)) or (null); then one line name = value\n"
