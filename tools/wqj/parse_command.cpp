@@ -21,8 +21,12 @@
 namespace wqjtool {
 namespace {
 
-// A single as the library writes it (7 digits), without the leading blank.
-std::string single_text(float value) { return std::string(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, 7))); }
+// A single as the library writes it (7 digits), without the leading blank;
+// an infinity or NaN is named, as the library writes it as a number.
+std::string single_text(float value) {
+    const std::string text(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, 7)));
+    return std::isfinite(value) ? text : shortest(value) + " (written by the library as " + text + ")";
+}
 
 const char* unit_of_error(int code) {
     switch (code) {
@@ -160,7 +164,8 @@ Reading read_entry(const std::string& entry, float maximum) {
         if (f.shown.empty()) {
             r.warnings.push_back("no number before '" + f.word + "' at column " + std::to_string(f.to - f.word.size() + 1) +
                                  " (read as " + single_text(f.value) + ")");
-        } else if (std::fabs(f.looks - f.value) > 1e-6 * std::max(1.0, std::fabs(f.looks))) {
+        } else if (const float looks = static_cast<float>(f.looks);
+                   looks != f.value && !(std::fabs(looks - f.value) <= 1e-6f * std::max(1.0f, std::fabs(looks)))) {
             r.warnings.push_back("'" + f.shown + " " + f.word + "' reads as " + single_text(f.value) + " " +
                                  kUnitNames[f.system][f.unit] + ", not " + single_text(static_cast<float>(f.looks)));
         }
