@@ -242,7 +242,7 @@ struct Options {
 };
 
 [[noreturn]] void bad(const std::string& what, const std::string& text, const char* expected) {
-    throw UsageError{what + " '" + text + "' is not " + expected};
+    throw UsageError{what + " " + brief(text) + " is not " + expected};
 }
 
 long long parse_integer(const std::string& text, const std::string& what, long long low, long long high) {
@@ -315,7 +315,7 @@ std::string unescape(const std::string& text, const std::string& what) {
             out += text[i];
             continue;
         }
-        if (++i == text.size()) throw UsageError{what + " '" + text + "' ends in a lone backslash"};
+        if (++i == text.size()) throw UsageError{what + " " + brief(text) + " ends in a lone backslash"};
         switch (text[i]) {
             case '\\': out += '\\'; break;
             case '"': out += '"'; break;
@@ -329,12 +329,12 @@ std::string unescape(const std::string& text, const std::string& what) {
                 const char* last = text.data() + std::min(text.size(), i + 3);
                 const auto r = std::from_chars(first, last, v, 16);
                 if (r.ec != std::errc{} || r.ptr != first + 2)
-                    throw UsageError{what + " '" + text + "' has a bad \\x escape (two hex digits)"};
+                    throw UsageError{what + " " + brief(text) + " has a bad \\x escape (two hex digits)"};
                 out += static_cast<char>(v);
                 i += 2;
                 break;
             }
-            default: throw UsageError{what + " '" + text + "' has an unknown escape '\\" + text[i] + "'"};
+            default: throw UsageError{what + " " + brief(text) + " has an unknown escape '\\" + text[i] + "'"};
         }
     }
     return out;
@@ -387,7 +387,7 @@ template <class V, class Parse>
 void fill_list(std::vector<V>& out, void*& p, const std::string& text, const std::string& what, Parse parse) {
     if (text == "null") return;  // a null pointer: read as 0, not written
     const std::vector<std::string> items = list_items(text);
-    if (items.empty()) throw UsageError{what + " '" + text + "' needs a value (or null)"};
+    if (items.empty()) throw UsageError{what + " " + brief(text) + " needs a value (or null)"};
     for (const std::string& item : items) out.push_back(parse(item, what));
     p = out.data();
 }
@@ -441,7 +441,7 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
     } else if (t == "rect") {
         if (text == "null") return;
         const std::vector<std::string> items = list_items(text);
-        if (items.size() != 4) throw UsageError{what + " '" + text + "' is not four numbers X1,Y1,X2,Y2"};
+        if (items.size() != 4) throw UsageError{what + " " + brief(text) + " is not four numbers X1,Y1,X2,Y2"};
         s.rect = {parse_float<double>(items[0], what), parse_float<double>(items[1], what),
                   parse_float<double>(items[2], what), parse_float<double>(items[3], what)};
         s.p = &s.rect;

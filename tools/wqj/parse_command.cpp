@@ -129,7 +129,8 @@ Reading read_entry(const std::string& entry, float maximum) {
                 if (p == std::string::npos) continue;
                 Found f{system, unit, word, number_before(system, t, static_cast<int32_t>(p)), "", 0, 0, 0};
                 std::size_t k = 0;
-                while (words[k].at != p + 1) ++k;
+                while (k < words.size() && words[k].at != p + 1) ++k;
+                if (k == words.size()) continue;  // not at a word of its own
                 std::vector<std::size_t> these = {k};
                 std::size_t first = k;
                 if (k >= 1 && numeric(words[k - 1].text)) {
