@@ -15,6 +15,22 @@ function(expect_output expected_status pattern)
   endif()
 endfunction()
 
+# Standard output and standard error apart, with standard input from a file.
+function(expect_streams input expected_status out_pattern err_pattern)
+  set(feed)
+  if(NOT input STREQUAL "")
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_input.txt "${input}")
+    set(feed INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_input.txt)
+  endif()
+  execute_process(COMMAND ${runner} ${ARGN} ${feed} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
+  if(NOT status EQUAL expected_status OR NOT "${out}" MATCHES "${out_pattern}" OR NOT "${err}" MATCHES "${err_pattern}")
+    message(FATAL_ERROR "wqj ${ARGN}: exit ${status} (expected ${expected_status}), output:\n${out}\n"
+                        "standard error:\n${err}\nexpected '${out_pattern}' and '${err_pattern}'")
+  endif()
+endfunction()
+
 expect_output(0 "convert" --help)
 expect_output(2 "usage" )
 expect_output(2 "unknown command 'frobnicate'" frobnicate)
@@ -110,3 +126,70 @@ expect_output(2 "unknown escape '\\\\q'" call --escapes STRIPNULL "a\\q")
 expect_output(2 "usage: wqj call" call)
 expect_output(0 "usage: wqj call" call --help)
 expect_output(0 "\nGETFORMATEDTEXTFROMINCHES +hstr +i32:system i32:style i32:number_style f32:inches i32:places\n" call --list)
+
+# ---- wqj try: one entry along the host's whole road ----
+expect_output(0 "inches     76\\.5\nnumber     6 +' = 6 feet \\(columns 1-3\\)\nnumber     4 1/2 +\" = 4\\.5 inches \\(columns 5-11\\)\ndisplays.*\n    3  FORMATFEETWORDS +6\\.375 Feet +same\n.*    6  FORMATFEETINCHESMARKS +6' 4 1/2\" +same\n.*verdict    accepted, 76\\.5 inches; the field becomes: 6' 4 1/2\"\n$" try "6' 4 1/2\"")
+expect_output(0 "separated  6 ' 4 - 1/2 \"\ninches     72\\.5\n.*warning    '4 -' at columns 5-7 is not read" try "6' 4-1/2\"")
+expect_output(1 "warning    '4 -'" try "6' 4-1/2\"" --strict)
+expect_output(0 "2 m 50 cm\ninches     98\\.425\n.*2499 mm +reads back 98\\.38563.*field becomes: 2\\.499 m\n" try 2m50cm --metric)
+expect_output(1 "refused \\(-1\\): \\[Measurement Error\\] The value you have entered for inches is invalid\\. The value cannot exceed 12\\.\n" try "14 in" --number-max 12)
+expect_output(1 "The maximum value for this measurement is 100 feet\\.\n" try "101 ft" --max=1200)
+expect_output(1 "The minimum value for this measurement is 50\\.800102 millimeters\\.\n" try "1 mm" --metric --min 2)
+expect_output(0 "'3 in' reads as 3\\.5 inches, not 3" try "1/2 ft 3 in")
+# ---- what a host developer met, and what the tool says now ----
+expect_streams("" 0 "^separated  12\ninches     0\n$" "warning: nothing was read\n.*'12' at columns 1-2 is not read" parse 12)
+expect_streams("" 1 "inches     0" "'abc' at columns 1-3 is not read" parse abc --strict)
+expect_streams("" 2 "^$" "value 'nan' is not a finite number" convert nan in mm)
+expect_streams("" 2 "^$" "value '1e999' is out of range" convert 1e999 in mm)
+expect_output(0 "m  -> in +metres x 1000 as millimetres.*in -> m +inches / 39\\.369" convert --help)
+expect_streams("" 1 "^$" "no paper of that size; the nearest:\n  row 19: Generic A7" paper-for 0 0)
+expect_output(0 "^row 16: Generic A4, portrait\n$" paper-for 210 297 --metric --tolerance=0.1)
+expect_streams("" 2 "^$" "--imperial and --metric exclude each other" units --imperial --metric)
+expect_streams("" 2 "^$" "option --places '-5' is out of range \\(1 to 4096\\)" format 76.5 --places -5)
+expect_streams("" 1 "^$" "wqj field: no field 5 \\(there are 3\\)" field a,b,c , 5)
+expect_streams("" 1 "^$" "wqj list: no item 9 \\(the list has 3\\)" list remove a,b,c 9)
+expect_output(0 "^1\n$" call PARSECOUNTDLL null null)
+expect_output(0 "^2\n$" call --escapes PARSECOUNTDLL "\\x6Eull" u)
+expect_streams("" 1 "^$" "no such key '99,99,99,99'" catalogue --key 99,99,99,99)
+expect_output(0 "^1,4,2,9 +sub-item +Timer\n$" catalogue --find timers)
+expect_output(0 "\n    1,4,2  Switches / Switch\n" catalogue)
+expect_output(0 "^wqj 0\\.1\\.0 \\((native|win32) build\\)\nlibrary .*(libwqjdll\\.so|WQJDLL\\.dll)" --version)
+expect_streams("" 2 "^$" "did you mean GETFORMATEDTEXTFROMINCHES\\?" call GETFORMATTEDTEXTFROMINCHES)
+expect_streams("" 2 "^$" "unknown command 'pars'; did you mean 'parse'\\?" pars)
+string(REPEAT "y" 5000 long_argument)
+expect_streams("" 2 "^$" "unknown unit 'y+'\\.\\.\\. \\(5000 bytes\\)" convert 1 ${long_argument} mm)
+# Options: --opt=value, and -- ends them.
+expect_output(0 "^\\{\"action\":\"decimal\",\"text\":\"-0\\.5\",\"result\":\"-1/2\"\\}\n$" fraction decimal --json -- -0.5)
+# Text from standard input ("-"), one line ending dropped.
+expect_streams("6ft4in\n" 0 "^separated  6 ft 4 in\ninches     76\n" "^$" parse -)
+# --json: texts with every byte outside printable ASCII as \u00XX, numbers exact,
+# infinities as strings; one object per call of a script.
+expect_output(0 "^\\{\"export\":\"STRIPNULL\",\"result\":\"a\\\\u00E9\\\\u0001b\",\"written\":\\{\\}\\}\n$" call --json --escapes STRIPNULL "a\\xE9\\x01b")
+expect_output(0 "\"result\":\"inf\"" call --json INCHESTOMILLIMETERS inf)
+expect_streams("SETPAPERINFOWIDTH 0 9\nGETPAPERINFOWIDTH 0 0\n" 0
+  "^\\{\"line\":\"SETPAPERINFOWIDTH 0 9\",\"export\":\"SETPAPERINFOWIDTH\",\"result\":null,\"written\":\\{\\}\\}\n\\{\"line\":\"GETPAPERINFOWIDTH 0 0\",\"export\":\"GETPAPERINFOWIDTH\",\"result\":9,\"written\":\\{\\}\\}\n$"
+  "^$" call --json --script -)
+expect_output(0 "^\\{\"inches\":76\\.5,\"system\":\"imperial\",\"fractions\":true,\"places\":16,\"parts\":\\[6,4,0\\.5\\],\"styles\":\\[\\{\"style\":0,\"name\":\"FORMATFEETINCHESWORDS\",\"text\":\"6 Feet 4 1/2 Inches\"\\}" format 76.5 --json)
+
+# Files and write errors are this machine's (a Unix path means nothing to
+# wqj.exe under the emulator); jq reads the JSON.
+if(NOT EMULATOR)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt "2 m 50 cm\r\n")
+  expect_output(0 "inches     98\\.425\n" parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt)
+  expect_streams("" 1 "^$" "cannot read the file" parse --file ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  execute_process(COMMAND ${WQJ} papers OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
+  if(NOT status EQUAL 1 OR NOT err MATCHES "cannot write the output")
+    message(FATAL_ERROR "wqj papers > /dev/full: exit ${status}, ${err}")
+  endif()
+  find_program(JQ jq REQUIRED)
+  execute_process(COMMAND ${WQJ} try --json "6' 4-1/2\"" COMMAND ${JQ} -r ".inches, .numbers[1].number, .verdict.accepted, (.warnings | length)"
+    OUTPUT_VARIABLE out RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL "72.5\n1/2\ntrue\n1\n")
+    message(FATAL_ERROR "wqj try --json | jq: exit ${status}, '${out}'")
+  endif()
+  execute_process(COMMAND ${WQJ} papers --json COMMAND ${JQ} -s -r "map(select(.name != \"\")) | length, .[16].name"
+    OUTPUT_VARIABLE out RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL "28\nGeneric A4\n")
+    message(FATAL_ERROR "wqj papers --json | jq: exit ${status}, '${out}'")
+  endif()
+endif()

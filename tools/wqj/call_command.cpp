@@ -211,14 +211,6 @@ std::string quoted(std::string_view bytes) {
     return out + "\"";
 }
 
-// The shortest text that reads back as exactly this value.
-template <class F>
-std::string shortest(F value) {
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, r.ptr);
-}
-
 // With --bits, also the value's bit pattern ("1.5 (0x3FC00000)"), which tells
 // apart what the shortest text cannot (the payloads of NaNs).
 template <class F>
@@ -250,7 +242,7 @@ struct Options {
 };
 
 [[noreturn]] void bad(const std::string& what, const std::string& text, const char* expected) {
-    throw UsageError{what + " '" + text + "' is not " + expected};
+    throw UsageError{what + " " + brief(text) + " is not " + expected};
 }
 
 long long parse_integer(const std::string& text, const std::string& what, long long low, long long high) {
@@ -323,7 +315,7 @@ std::string unescape(const std::string& text, const std::string& what) {
             out += text[i];
             continue;
         }
-        if (++i == text.size()) throw UsageError{what + " '" + text + "' ends in a lone backslash"};
+        if (++i == text.size()) throw UsageError{what + " " + brief(text) + " ends in a lone backslash"};
         switch (text[i]) {
             case '\\': out += '\\'; break;
             case '"': out += '"'; break;
@@ -337,12 +329,12 @@ std::string unescape(const std::string& text, const std::string& what) {
                 const char* last = text.data() + std::min(text.size(), i + 3);
                 const auto r = std::from_chars(first, last, v, 16);
                 if (r.ec != std::errc{} || r.ptr != first + 2)
-                    throw UsageError{what + " '" + text + "' has a bad \\x escape (two hex digits)"};
+                    throw UsageError{what + " " + brief(text) + " has a bad \\x escape (two hex digits)"};
                 out += static_cast<char>(v);
                 i += 2;
                 break;
             }
-            default: throw UsageError{what + " '" + text + "' has an unknown escape '\\" + text[i] + "'"};
+            default: throw UsageError{what + " " + brief(text) + " has an unknown escape '\\" + text[i] + "'"};
         }
     }
     return out;
@@ -395,7 +387,7 @@ template <class V, class Parse>
 void fill_list(std::vector<V>& out, void*& p, const std::string& text, const std::string& what, Parse parse) {
     if (text == "null") return;  // a null pointer: read as 0, not written
     const std::vector<std::string> items = list_items(text);
-    if (items.empty()) throw UsageError{what + " '" + text + "' needs a value (or null)"};
+    if (items.empty()) throw UsageError{what + " " + brief(text) + " needs a value (or null)"};
     for (const std::string& item : items) out.push_back(parse(item, what));
     p = out.data();
 }
@@ -409,6 +401,8 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
         s.f = parse_float<float>(text, what);
     } else if (t == "f64") {
         s.d = parse_float<double>(text, what);
+    } else if (text == "null" && (t == "text" || t == "buf" || t == "hstr")) {
+        return;  // a null pointer (the text "null" itself: --escapes and \x6Eull)
     } else if (t == "text") {
         s.text = o.escapes ? unescape(text, what) : text;
         s.p = s.text.data();
@@ -447,7 +441,7 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
     } else if (t == "rect") {
         if (text == "null") return;
         const std::vector<std::string> items = list_items(text);
-        if (items.size() != 4) throw UsageError{what + " '" + text + "' is not four numbers X1,Y1,X2,Y2"};
+        if (items.size() != 4) throw UsageError{what + " " + brief(text) + " is not four numbers X1,Y1,X2,Y2"};
         s.rect = {parse_float<double>(items[0], what), parse_float<double>(items[1], what),
                   parse_float<double>(items[2], what), parse_float<double>(items[3], what)};
         s.p = &s.rect;
@@ -518,7 +512,39 @@ void check_array_reach(std::string_view name, const std::vector<Slot>& slots) {
     if (name == "GETUNIQUERECORDID") within(slots[0], 0, slots[1].i, "0..upper_index");
 }
 
+// The same with --json: the value as JSON, or "" when nothing was written.
+std::string written_json(const Slot& s) {
+    const std::string& t = s.type;
+    if (s.p == nullptr) return "";
+    auto list = [](const auto& values) {
+        std::vector<std::string> items;
+        for (const auto v : values) items.push_back(json_number(v));
+        return items.size() == 1 ? items[0] : json_list(items);
+    };
+    if (t == "buf") return json_text(s.buffer.data());
+    if (t == "i32ref") {
+        std::vector<std::string> items;
+        for (const int32_t v : s.i32s) items.push_back(std::to_string(v));
+        return items.size() == 1 ? items[0] : json_list(items);
+    }
+    if (t == "f32ref") return list(s.f32s);
+    if (t == "f64ref") return list(s.f64s);
+    if (t == "rect") return json_list({json_number(s.rect.X1), json_number(s.rect.Y1), json_number(s.rect.X2), json_number(s.rect.Y2)});
+    if (t == "ptr") return std::to_string(s.byte);
+    return "";
+}
+
 // ---- calling ---------------------------------------------------------------------
+
+// The result as JSON (the text of a host string, null for none).
+template <class R>
+std::string result_json(R r) {
+    if constexpr (std::is_same_v<R, int32_t>) return std::to_string(r);
+    else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>) return json_number(r);
+    else return r == nullptr ? "null" : json_text(take(r));
+}
+
+std::string call_result;  // with --json, the result of the last call
 
 template <class R>
 void print_result(R r, const Options& o) {
@@ -537,6 +563,7 @@ void print_result(R r, const Options& o) {
 template <class R, class... A, std::size_t... I>
 void call_with(R(WQJ_CALL* fn)(A...), const std::vector<Slot>& slots, const Options& o, std::index_sequence<I...>) {
     if constexpr (std::is_void_v<R>) fn(slots[I].template as<A>()...);
+    else if (json_output) call_result = result_json(fn(slots[I].template as<A>()...));
     else print_result(fn(slots[I].template as<A>()...), o);
 }
 
@@ -590,28 +617,39 @@ int run_list() {
 std::size_t read_options(const Args& args, Options& o, std::string* script) {
     std::size_t k = 0;
     for (; k < args.size() && args[k].rfind("--", 0) == 0; ++k) {
-        if (args[k] == "--escapes") {
+        if (args[k] == "--") return k + 1;
+        if (args[k] == "--json") {
+            json_output = true;
+        } else if (args[k] == "--escapes") {
             o.escapes = true;
         } else if (args[k] == "--bits") {
             o.bits = true;
-        } else if (args[k] == "--room") {
-            if (++k == args.size()) throw UsageError{"--room needs a number of bytes"};
-            o.room = parse_integer(args[k], "room", 0, 1LL << 28);
-        } else if (args[k] == "--script" && script != nullptr) {
-            if (++k == args.size()) throw UsageError{"--script needs a file (or - for standard input)"};
-            *script = args[k];
+        } else if (args[k] == "--room" || args[k].rfind("--room=", 0) == 0) {
+            if (args[k] == "--room" && ++k == args.size()) throw UsageError{"--room needs a number of bytes"};
+            const std::size_t equals = args[k].rfind("--room=", 0) == 0 ? 7 : 0;
+            o.room = parse_integer(args[k].substr(equals), "room", 0, 1LL << 28);
+        } else if ((args[k] == "--script" || args[k].rfind("--script=", 0) == 0) && script != nullptr) {
+            if (args[k] == "--script" && ++k == args.size())
+                throw UsageError{"--script needs a file (or - for standard input)"};
+            *script = args[k].rfind("--script=", 0) == 0 ? args[k].substr(9) : args[k];
         } else {
-            throw UsageError{"unknown option '" + args[k] + "'"};
+            throw UsageError{"unknown option " + brief(args[k])};
         }
     }
     return k;
 }
 
 // One call: NAME and its arguments from args[k] on.
-void call_one(const Args& args, std::size_t k, Options o) {
+void call_one(const Args& args, std::size_t k, Options o, const std::string* line = nullptr) {
     if (k == args.size()) throw UsageError{"usage: wqj call [--room N] [--escapes] [--bits] NAME ARGS..."};
     const Export* e = find_export(args[k]);
-    if (e == nullptr) throw UsageError{"unknown export '" + args[k] + "' (wqj call --list lists them)"};
+    if (e == nullptr) {
+        std::vector<std::string> names;
+        for (const Export& x : kExports) names.emplace_back(x.name);
+        const std::string guess = closest(args[k], names);
+        throw UsageError{"unknown export " + brief(args[k]) + (guess.empty() ? "" : "; did you mean " + guess + "?") +
+                         " (wqj call --list lists them)"};
+    }
     const std::vector<std::string> types = words(e->types);
     const std::vector<std::string> names = words(names_of(e->name));
     const std::size_t given = args.size() - k - 1;
@@ -631,6 +669,19 @@ void call_one(const Args& args, std::size_t k, Options o) {
         prepare(slots[a], args[k + 1 + a], o);
     }
     check_array_reach(e->name, slots);
+    if (json_output) {
+        call_result = "null";
+        e->call(slots, o);
+        JsonObject written;
+        for (const Slot& s : slots) {
+            const std::string value = written_json(s);
+            if (!value.empty()) written.add(s.name, value);
+        }
+        JsonObject out;
+        if (line != nullptr) out.text("line", *line);
+        emit(out.text("export", e->name).add("result", call_result).add("written", written.str()));
+        return;
+    }
     e->call(slots, o);
     for (const Slot& s : slots) {
         const std::string line = written_back(s, o);
@@ -695,11 +746,11 @@ int run_script(const std::string& path, const Options& defaults) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
-        std::printf("> %s\n", line.c_str());
+        if (!json_output) std::printf("> %s\n", line.c_str());
         try {
             const Args args = split_line(line);
             Options o = defaults;
-            call_one(args, read_options(args, o, nullptr), o);
+            call_one(args, read_options(args, o, nullptr), o, &line);
         } catch (const UsageError& e) {
             std::fflush(stdout);
             std::fprintf(stderr, "wqj call: line %ld: %s\n", line_number, e.message.c_str());
@@ -712,7 +763,7 @@ int run_script(const std::string& path, const Options& defaults) {
 }
 
 int run_call(const Args& args) {
-    if (!args.empty() && args[0] == "--list") return run_list();
+    if (!args.empty() && args[0] == "--list" && args.size() == 1) return run_list();
     Options o;
     std::string script;
     const std::size_t k = read_options(args, o, &script);
@@ -749,6 +800,9 @@ void add_call_command(std::vector<Command>& list) {
                     "  handle         0 or a number, passed as the handle\n"
                     "  ptr            0 (null) or a byte value 0..255 the pointer points at;\n"
                     "                 shown after the call\n"
+                    "null passes a null pointer for every pointer type (text, buf, hstr, the\n"
+                    "references, rect, desc, handle, ptr); the text \"null\" itself is given with\n"
+                    "--escapes as \\x6Eull.\n"
                     "--escapes: in text, buf and hstr arguments \\\\ \\\" \\0 \\n \\r \\t \\xHH stand for\n"
                     "their bytes. --bits: floats and doubles also show their bit pattern.\n\n"
                     "--script FILE (- for standard input) makes many calls in one process, one a\n"
@@ -761,7 +815,9 @@ void add_call_command(std::vector<Command>& list) {
                     "the shortest text that reads back exactly, host strings quoted with their\n"
                     "byte count (\"6' 4 1/2\\\"\" (9 bytes)) or (null); then one line name = value\n"
                     "for each buffer, variable, rectangle and byte the export may have written.\n"
-                    "Texts print in double quotes with \\\" \\\\ \\n \\r \\t and \\xHH for other bytes.\n",
+                    "Texts print in double quotes with \\\" \\\\ \\n \\r \\t and \\xHH for other bytes.\n"
+                    "--json: one object per call, {\"export\", \"result\", \"written\": {name: value}}\n"
+                    "(with --script also \"line\"), instead of the lines above.\n",
                     run_call});
 }
 

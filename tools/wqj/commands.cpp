@@ -1,52 +1,18 @@
+// wqj convert, units and number, and the list of every command.
 #include "tools/wqj/commands.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "text/convert.h"
 #include "wqjdll.h"
 
-#ifdef _WIN32
-#  include <windows.h>
-#  include <oleauto.h>
-#endif
-
 namespace wqjtool {
-
-std::string take(WQJSTRING s) {
-    if (s == nullptr) return {};
-#ifdef _WIN32
-    std::string bytes(s, SysStringByteLen(reinterpret_cast<BSTR>(s)));
-    SysFreeString(reinterpret_cast<BSTR>(s));
-#else
-    std::string bytes(s, SysStringByteLen(s));
-    SysFreeString(s);
-#endif
-    return bytes;
-}
-
 namespace {
 
 // A number as the library writes it, without the leading blank.
 std::string number_text(long double value, int digits) {
     return std::string(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, digits)));
-}
-
-double parse_number(const std::string& text, const char* what) {
-    errno = 0;
-    char* end = nullptr;
-    double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno == ERANGE) {
-        throw UsageError{std::string(what) + " '" + text + "' is not a number"};
-    }
-    return v;
-}
-
-void expect_count(const Args& args, std::size_t n, const char* usage) {
-    if (args.size() != n) throw UsageError{std::string("usage: ") + usage};
 }
 
 // ---- convert ----------------------------------------------------------------
@@ -58,14 +24,15 @@ Unit parse_unit(const std::string& name) {
     if (name == "mm" || name == "millimeters") return Unit::Millimeters;
     if (name == "ft" || name == "foot" || name == "feet") return Unit::Feet;
     if (name == "m" || name == "meters") return Unit::Meters;
-    throw UsageError{"unknown unit '" + name + "' (use in, mm, ft or m)"};
+    throw UsageError{"unknown unit " + brief(name) + " (use in, mm, ft or m)"};
 }
 
 int run_convert(const Args& args) {
-    expect_count(args, 3, "wqj convert VALUE FROM TO");
-    const double value = parse_number(args[0], "value");
-    const Unit from = parse_unit(args[1]);
-    const Unit to = parse_unit(args[2]);
+    const Cli cli(args, {}, {});
+    cli.expect(3, 3, "wqj convert VALUE FROM TO");
+    const double value = number_arg(cli.plain[0], "value");
+    const Unit from = parse_unit(cli.plain[1]);
+    const Unit to = parse_unit(cli.plain[2]);
     // To inches first, as the library holds every length in inches.
     double inches = value;
     int digits = 15;
@@ -82,20 +49,25 @@ int run_convert(const Args& args) {
         case Unit::Feet: result = CONVERTMEASUREMENT(static_cast<float>(inches), CONVERTTOFEET); digits = 7; break;
         case Unit::Meters: result = CONVERTMEASUREMENT(static_cast<float>(inches), CONVERTTOMETERS); digits = 7; break;
     }
-    std::printf("%s %s\n", number_text(result, digits).c_str(), args[2].c_str());
+    if (json_output) {
+        emit(JsonObject{}
+                 .add("value", json_number(value))
+                 .text("from", cli.plain[1])
+                 .text("to", cli.plain[2])
+                 .add("inches", json_number(inches))
+                 .add("result", digits == 7 ? json_number(static_cast<float>(result)) : json_number(result)));
+        return 0;
+    }
+    std::printf("%s %s\n", number_text(result, digits).c_str(), cli.plain[2].c_str());
     return 0;
 }
 
 // ---- units --------------------------------------------------------------------
 
 int run_units(const Args& args) {
-    bool imperial = true;
-    bool metric = true;
-    for (const std::string& a : args) {
-        if (a == "--imperial") metric = false;
-        else if (a == "--metric") imperial = false;
-        else throw UsageError{"unknown option '" + a + "'"};
-    }
+    const Cli cli(args, {"--imperial", "--metric"}, {});
+    cli.expect(0, 0, "wqj units [--imperial | --metric]");
+    if (cli.has("--imperial") && cli.has("--metric")) throw UsageError{"--imperial and --metric exclude each other"};
     struct System {
         bool shown;
         int32_t code;
@@ -104,27 +76,42 @@ int run_units(const Args& args) {
         const char* kinds[8];
     };
     const System systems[] = {
-        {imperial, SYSTEMIMPERIAL, "imperial", {"yard", "foot", "inch", nullptr},
+        {!cli.has("--metric"), SYSTEMIMPERIAL, "imperial", {"yard", "foot", "inch", nullptr},
          {"feet word", "inches word", "ft", "in", "ft.", "in.", "foot mark", "inch mark"}},
-        {metric, SYSTEMMETRIC, "metric", {"metre", "decimetre", "centimetre", "millimetre"},
+        {!cli.has("--imperial"), SYSTEMMETRIC, "metric", {"metre", "decimetre", "centimetre", "millimetre"},
          {"metres word", "millimetres word", "m", "mm", "cm", nullptr, nullptr, nullptr}},
     };
     for (const System& s : systems) {
         if (!s.shown) continue;
-        std::printf("%s designators (matched whole, between blanks, in this order):\n", s.name);
+        if (!json_output) std::printf("%s designators (matched whole, between blanks, in this order):\n", s.name);
         for (int32_t unit = 0; unit < 4 && s.units[unit] != nullptr; ++unit) {
-            std::printf("  %-11s", s.units[unit]);
+            std::vector<std::string> words;
             for (int32_t index = 0;; ++index) {
                 std::string word = take(GETMEASUREMENTDESIGNATOR(s.code, unit, index, 1));
                 if (word.empty()) break;
-                std::printf(" %s", word.c_str());
+                words.push_back(word);
             }
+            if (json_output) {
+                std::vector<std::string> texts;
+                for (const std::string& w : words) texts.push_back(json_text(w));
+                emit(JsonObject{}.text("system", s.name).integer("unit", unit).text("name", s.units[unit])
+                         .add("designators", json_list(texts)));
+                continue;
+            }
+            std::printf("  %-11s", s.units[unit]);
+            for (const std::string& w : words) std::printf(" %s", w.c_str());
             std::printf("\n");
         }
-        std::printf("%s labels (kind: for 1, for 2):\n", s.name);
+        if (!json_output) std::printf("%s labels (kind: for 1, for 2):\n", s.name);
         for (int32_t kind = 0; kind < 8 && s.kinds[kind] != nullptr; ++kind) {
-            std::printf("  %d %-17s %-12s %s\n", kind, s.kinds[kind], take(GETMEASUREMENTLABEL(s.code, kind, 1)).c_str(),
-                        take(GETMEASUREMENTLABEL(s.code, kind, 2)).c_str());
+            const std::string one = take(GETMEASUREMENTLABEL(s.code, kind, 1));
+            const std::string two = take(GETMEASUREMENTLABEL(s.code, kind, 2));
+            if (json_output) {
+                emit(JsonObject{}.text("system", s.name).integer("kind", kind).text("name", s.kinds[kind])
+                         .text("for_1", one).text("for_2", two));
+            } else {
+                std::printf("  %d %-17s %-12s %s\n", kind, s.kinds[kind], one.c_str(), two.c_str());
+            }
         }
     }
     return 0;
@@ -133,11 +120,23 @@ int run_units(const Args& args) {
 // ---- number ------------------------------------------------------------------
 
 int run_number(const Args& args) {
-    expect_count(args, 1, "wqj number TEXT");
-    const long double value = wqj::TEXTTONUMBER(args[0]);
+    const Cli cli(args, {}, {}, 0);
+    cli.expect(1, 1, "wqj number TEXT");
+    const std::string& text = cli.plain[0];
+    const long double value = wqj::TEXTTONUMBER(text);
     const double as_double = static_cast<double>(value);
     const float as_single = static_cast<float>(value);
-    std::printf("text     \"%s\"\n", args[0].c_str());
+    if (json_output) {
+        emit(JsonObject{}
+                 .text("text", text)
+                 .text("double", wqj::NUMBERTOTEXT(as_double, 15))
+                 .text("single", wqj::NUMBERTOTEXT(as_single, 7))
+                 .integer("integer", wqj::ROUNDTOINTEGER(value))
+                 .text("places6", wqj::FORMATWITHMASK(as_double, ".######"))
+                 .add("value", json_number(as_double)));
+        return 0;
+    }
+    std::printf("text     \"%s\"\n", text.c_str());
     std::printf("double   \"%s\"\n", wqj::NUMBERTOTEXT(as_double, 15).c_str());
     std::printf("single   \"%s\"\n", wqj::NUMBERTOTEXT(as_single, 7).c_str());
     std::printf("integer  %d\n", wqj::ROUNDTOINTEGER(value));
@@ -146,30 +145,38 @@ int run_number(const Args& args) {
 }
 
 std::vector<Command> make_commands() {
-    std::vector<Command> list = {
+    std::vector<Command> list;
+    add_try_command(list);
+    list.push_back(
         {"convert", "convert a length between in, mm, ft and m",
          "usage: wqj convert VALUE FROM TO\n\n"
-         "Converts VALUE between inches (in), millimetres (mm), feet (ft) and metres (m)\n"
-         "the way the library does: every length goes through inches; inches and\n"
-         "millimetres at 25.400051 mm per inch, metres at 39.369 inches.\n\n"
+         "Converts VALUE (a finite decimal number) between inches (in), millimetres\n"
+         "(mm), feet (ft) and metres (m) the way the library does: every length goes\n"
+         "through inches, and each direction has its own factor:\n"
+         "  mm -> in   millimetres / 25.400051, as a single (MILLIMETERSTOINCHES)\n"
+         "  in -> mm   inches x 25.400051, as a double (INCHESTOMILLIMETERS)\n"
+         "  m  -> in   metres x 1000 as millimetres, then as mm -> in (39.37 in per m)\n"
+         "  in -> m    inches / 39.369, as a single (CONVERTMEASUREMENT)\n"
+         "  ft <-> in  12 inches per foot\n"
+         "so `wqj convert 1 m m` gives 1.000025 m, not 1.\n\n"
          "  wqj convert 1 in mm      ->  25.400051 mm\n"
          "  wqj convert 100 in m     ->  2.54007 m\n",
-         run_convert},
-        {"units", "list the unit words the library reads and writes",
-         "usage: wqj units [--imperial | --metric]\n\n"
-         "Lists the designators (unit words measurement text may contain, tried in the\n"
-         "order shown) and the labels formatted text is written with.\n",
-         run_units},
-        {"number", "show how a text reads as a number and writes back",
-         "usage: wqj number TEXT\n\n"
-         "Reads the longest numeric prefix of TEXT as the library does (leading blanks,\n"
-         "tabs and line feeds skipped; exponents E or D; &H, &O and &B integers) and\n"
-         "writes the value back as a double (15 digits), a single (7 digits), an\n"
-         "integer (ties to even) and to six decimal places.\n\n"
-         "  wqj number '  12.5ft'    ->  double \" 12.5\"\n"
-         "  wqj number '&HFFFF'      ->  integer -1\n",
-         run_number},
-    };
+         run_convert});
+    list.push_back({"units", "list the unit words the library reads and writes",
+                    "usage: wqj units [--imperial | --metric]\n\n"
+                    "Lists the designators (unit words measurement text may contain, tried in the\n"
+                    "order shown) and the labels formatted text is written with; both systems\n"
+                    "unless one is chosen.\n",
+                    run_units});
+    list.push_back({"number", "show how a text reads as a number and writes back",
+                    "usage: wqj number TEXT | - | --file PATH\n\n"
+                    "Reads the longest numeric prefix of TEXT as the library does (leading blanks,\n"
+                    "tabs and line feeds skipped; exponents E or D; &H, &O and &B integers) and\n"
+                    "writes the value back as a double (15 digits), a single (7 digits), an\n"
+                    "integer (ties to even) and to six decimal places.\n\n"
+                    "  wqj number '  12.5ft'    ->  double \" 12.5\"\n"
+                    "  wqj number '&HFFFF'      ->  integer -1\n",
+                    run_number});
     add_measure_commands(list);
     add_table_commands(list);
     add_text_commands(list);

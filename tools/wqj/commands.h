@@ -1,7 +1,13 @@
-// The subcommands of wqj, the command-line tool over the library.
+// The subcommands of wqj, the command-line tool over the library, and what
+// they share: one reader of options and arguments, one rule for numbers,
+// the JSON writer and the warnings.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "wqjdll.h"
@@ -10,8 +16,13 @@ namespace wqjtool {
 
 using Args = std::vector<std::string>;
 
-// Thrown for a usage error: the message names the bad argument.
+// Thrown for a usage error (exit status 2): the message names the bad argument.
 struct UsageError {
+    std::string message;
+};
+
+// Thrown when something asked for is not there or is refused (exit status 1).
+struct Failure {
     std::string message;
 };
 
@@ -24,13 +35,81 @@ struct Command {
 
 const std::vector<Command>& commands();
 
+// Set from the command line before a command runs.
+extern bool json_output;          // --json: one JSON object per result
+extern const char* command_name;  // for messages: "wqj NAME: ..."
+
+// The options and arguments of one command. Every command reads them the
+// same way: "--opt value" or "--opt=value" for an option with a value, a
+// flag alone, "--" ends the options; anything else (also "-" and negative
+// numbers) is an argument. A command that reads a text (text_at >= 0) also
+// takes "--file PATH", whose content becomes argument text_at, and reads the
+// argument "-" at text_at from standard input; one line ending at the end of
+// such a text is dropped.
+struct Cli {
+    Cli(const Args& args, std::initializer_list<const char*> flags, std::initializer_list<const char*> valued,
+        int text_at = -1);
+    bool has(std::string_view flag) const;
+    const std::string* value(std::string_view name) const;
+    // The argument count must lie in least..most, else the usage line.
+    void expect(std::size_t least, std::size_t most, const char* usage) const;
+
+    Args plain;
+    std::vector<std::string> flags_given;
+    std::vector<std::pair<std::string, std::string>> values;
+};
+
+// Numbers from the command line, by one rule: decimal, with an optional
+// sign; no blanks, no hexadecimal. `what` names the argument in the message.
+double number_arg(const std::string& text, const std::string& what);  // finite
+int32_t integer_arg(const std::string& text, const std::string& what, long long low = INT32_MIN,
+                    long long high = INT32_MAX);
+// Where a bit pattern is meant, also 0x hexadecimal up to 0xFFFFFFFF.
+int32_t pattern_arg(const std::string& text, const std::string& what);
+
+// An argument in a message: in single quotes, control bytes as \xHH, and a
+// long one cut short with its length.
+std::string brief(std::string_view text);
+
+// A warning on standard error: "wqj NAME: warning: ...".
+void warn(const std::string& message);
+
+// ---- JSON ----------------------------------------------------------------------
+// A text is a JSON string whose code points are its bytes: printable ASCII
+// as is (with \" and \\), every other byte as \u00XX. Numbers are exact:
+// integers as they are, floats and doubles as the shortest text that reads
+// back to the same value, NaN and infinities as the strings "nan", "inf" and
+// "-inf".
+std::string json_text(std::string_view bytes);
+std::string json_number(double value);
+std::string json_number(float value);
+std::string json_list(const std::vector<std::string>& items);  // items already JSON
+
+struct JsonObject {
+    std::string body;
+    JsonObject& add(std::string_view key, const std::string& json);
+    JsonObject& text(std::string_view key, std::string_view bytes) { return add(key, json_text(bytes)); }
+    JsonObject& integer(std::string_view key, long long v) { return add(key, std::to_string(v)); }
+    JsonObject& boolean(std::string_view key, bool v) { return add(key, v ? "true" : "false"); }
+    std::string str() const { return "{" + body + "}"; }
+};
+void emit(const JsonObject& object);  // one object, one line
+
+// The shortest text that reads back as exactly this value.
+std::string shortest(double value);
+std::string shortest(float value);
+
 // The payload of a host string returned by an export; the string is freed.
 std::string take(WQJSTRING s);
+
+// The closest of `names` to `name` when it is close enough, else "".
+std::string closest(std::string_view name, const std::vector<std::string>& names);
 
 // Each area of the library adds its commands to the list.
 void add_measure_commands(std::vector<Command>& list);
 void add_table_commands(std::vector<Command>& list);    // wqj scales, papers, paper-for
 void add_parse_command(std::vector<Command>& list);     // wqj parse
+void add_try_command(std::vector<Command>& list);       // wqj try
 void add_format_command(std::vector<Command>& list);    // wqj format
 void add_fraction_command(std::vector<Command>& list);  // wqj fraction
 void add_text_commands(std::vector<Command>& list);       // wqj field, list

@@ -1,8 +1,5 @@
 // wqj format: a length written in every display style of the library.
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "tools/wqj/commands.h"
@@ -30,78 +27,51 @@ const Style kMetricStyles[] = {
     {6, "FORMATMETERSCENTIMETERSABBREV"},
 };
 
-bool is_number(const std::string& text) {
-    char* end = nullptr;
-    std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0';
-}
-
-double parse_inches(const std::string& text) {
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno == ERANGE) {
-        throw UsageError{"inches '" + text + "' is not a number"};
-    }
-    return v;
-}
-
-int32_t parse_places(const std::string& text) {
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
-        throw UsageError{"places '" + text + "' is not a whole number"};
-    }
-    return static_cast<int32_t>(v);
-}
-
 int run_format(const Args& args) {
-    bool metric = false;
-    bool decimal = false;
-    bool have_places = false;
-    int32_t places = 0;
-    const std::string* inches_text = nullptr;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--metric") {
-            metric = true;
-        } else if (a == "--decimal") {
-            decimal = true;
-        } else if (a == "--places") {
-            if (i + 1 >= args.size()) throw UsageError{"option '--places' needs a number"};
-            places = parse_places(args[++i]);
-            have_places = true;
-        } else if (a.size() > 1 && a[0] == '-' && !is_number(a)) {
-            throw UsageError{"unknown option '" + a + "'"};
-        } else if (inches_text != nullptr) {
-            throw UsageError{"unexpected argument '" + a + "'"};
-        } else {
-            inches_text = &a;
-        }
-    }
-    if (inches_text == nullptr) throw UsageError{"usage: wqj format INCHES [--metric] [--decimal] [--places N]"};
-    const float inches = static_cast<float>(parse_inches(*inches_text));
-
+    const Cli cli(args, {"--metric", "--decimal"}, {"--places"});
+    cli.expect(1, 1, "wqj format INCHES [--metric] [--decimal] [--places N]");
+    const bool metric = cli.has("--metric");
+    const bool decimal = cli.has("--decimal");
     const bool fractions = !metric && !decimal;
-    if (!have_places) places = fractions ? 16 : 3;
+    const float inches = static_cast<float>(number_arg(cli.plain[0], "inches"));
+    // A denominator of 1 to 4096 with fractions, else 0 to 15 decimals.
+    const std::string* places_text = cli.value("--places");
+    const int32_t places = places_text ? integer_arg(*places_text, "option --places", fractions ? 1 : 0, fractions ? 4096 : 15)
+                                       : (fractions ? 16 : 3);
     const int32_t system = metric ? SYSTEMMETRIC : SYSTEMIMPERIAL;
     const int32_t number_style = decimal ? NUMBERSDECIMAL : NUMBERSFRACTIONAL;
 
     float big = 0, mid = 0, small = 0;
     GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? 20 : places, &big, &mid, &small);
-    // The parts as GETINDIVIDUALMEASUREMENTVALUESFROMINCHES gives them.
-    if (metric) {
-        std::printf("%s inches (metric, decimals %d): %g m, %g mm\n", inches_text->c_str(), places, big, mid);
-    } else if (fractions) {
-        std::printf("%s inches (imperial, fractions up to 1/%d): %g ft, %g in, %g\n", inches_text->c_str(), places,
-                    big, mid, small);
-    } else {
-        std::printf("%s inches (imperial, decimals %d): %g ft, %g in, %g\n", inches_text->c_str(), places, big, mid,
-                    small);
-    }
     const Style* first = metric ? std::begin(kMetricStyles) : std::begin(kImperialStyles);
     const Style* last = metric ? std::end(kMetricStyles) : std::end(kImperialStyles);
+    if (json_output) {
+        std::vector<std::string> styles;
+        for (const Style* s = first; s != last; ++s) {
+            styles.push_back(JsonObject{}
+                                 .integer("style", s->code)
+                                 .text("name", s->name)
+                                 .text("text", take(GETFORMATEDTEXTFROMINCHES(system, s->code, number_style, inches, places)))
+                                 .str());
+        }
+        emit(JsonObject{}
+                 .add("inches", json_number(inches))
+                 .text("system", metric ? "metric" : "imperial")
+                 .boolean("fractions", fractions)
+                 .integer("places", places)
+                 .add("parts", json_list({json_number(big), json_number(mid), json_number(small)}))
+                 .add("styles", json_list(styles)));
+        return 0;
+    }
+    // The parts as GETINDIVIDUALMEASUREMENTVALUESFROMINCHES gives them.
+    const char* shown = cli.plain[0].c_str();
+    if (metric) {
+        std::printf("%s inches (metric, decimals %d): %g m, %g mm\n", shown, places, big, mid);
+    } else if (fractions) {
+        std::printf("%s inches (imperial, fractions up to 1/%d): %g ft, %g in, %g\n", shown, places, big, mid, small);
+    } else {
+        std::printf("%s inches (imperial, decimals %d): %g ft, %g in, %g\n", shown, places, big, mid, small);
+    }
     for (const Style* s = first; s != last; ++s) {
         const std::string text = take(GETFORMATEDTEXTFROMINCHES(system, s->code, number_style, inches, places));
         std::printf("%3d  %-30s %s\n", s->code, s->name, text.empty() ? "(empty text)" : text.c_str());

@@ -1,9 +1,7 @@
 // wqj fraction: reduces, rescales and converts inch fractions through the
 // library's fraction exports.
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "text/convert.h"
@@ -17,63 +15,48 @@ constexpr const char* kUsage =
     "usage: wqj fraction reduce TEXT [MAXDEN]\n"
     "       wqj fraction convert TEXT NEWDEN\n"
     "       wqj fraction decimal VALUE [MAXDEN]\n"
-    "       wqj fraction value TEXT\n";
+    "       wqj fraction value TEXT\n"
+    "(TEXT may be - for standard input, or given as --file PATH)\n";
 
 constexpr int32_t kNoCap = INT32_MAX;
 constexpr int32_t kSixteenths = 16;
 
-int32_t parse_integer(const std::string& text, const char* what) {
-    errno = 0;
-    char* end = nullptr;
-    const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
-        throw UsageError{std::string(what) + " '" + text + "' is not a 32-bit integer"};
-    }
-    return static_cast<int32_t>(v);
-}
-
-float parse_value(const std::string& text) {
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno == ERANGE) {
-        throw UsageError{"value '" + text + "' is not a number"};
-    }
-    return static_cast<float>(v);
-}
-
-// A result text on its own line; the library's empty text is named.
-void print_text(const std::string& text) {
-    std::printf("%s\n", text.empty() ? "(empty text)" : text.c_str());
-}
-
-void expect_arguments(const Args& args, std::size_t least, std::size_t most, const char* usage) {
-    if (args.size() < least || args.size() > most) throw UsageError{std::string("usage: wqj fraction ") + usage};
+// A result text on its own line (the library's empty text is named), or
+// with --json one object.
+int print_text(const std::string& action, const std::string& given, const std::string& text) {
+    if (json_output) emit(JsonObject{}.text("action", action).text("text", given).text("result", text));
+    else std::printf("%s\n", text.empty() ? "(empty text)" : text.c_str());
+    return 0;
 }
 
 int run_fraction(const Args& args) {
-    if (args.empty()) throw UsageError{"missing action (use reduce, convert, decimal or value)"};
-    const std::string& action = args[0];
+    const Cli cli(args, {}, {}, 1);
+    if (cli.plain.empty()) throw UsageError{"missing action (use reduce, convert, decimal or value)"};
+    const std::string& action = cli.plain[0];
+    const Args& a = cli.plain;
     if (action == "reduce") {
-        expect_arguments(args, 2, 3, "reduce TEXT [MAXDEN]");
-        const int32_t cap = args.size() > 2 ? parse_integer(args[2], "largest denominator") : kNoCap;
-        print_text(take(REDUCEFRACTION(args[1].c_str(), cap)));
-    } else if (action == "convert") {
-        expect_arguments(args, 3, 3, "convert TEXT NEWDEN");
-        print_text(take(CONVERTFRACTIONDENOMINATOR(args[1].c_str(), parse_integer(args[2], "new denominator"))));
-    } else if (action == "decimal") {
-        expect_arguments(args, 2, 3, "decimal VALUE [MAXDEN]");
-        const float value = parse_value(args[1]);
-        const int32_t cap = args.size() > 2 ? parse_integer(args[2], "largest denominator") : kSixteenths;
-        print_text(take(DECIMALTOFRACTIONSTRING(value, cap)));
-    } else if (action == "value") {
-        expect_arguments(args, 2, 2, "value TEXT");
-        const float value = FRACTIONSTRINGTODECIMAL(args[1].c_str());
-        std::printf("%s\n", std::string(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, 7))).c_str());
-    } else {
-        throw UsageError{"unknown action '" + action + "' (use reduce, convert, decimal or value)"};
+        cli.expect(2, 3, "wqj fraction reduce TEXT [MAXDEN]");
+        const int32_t cap = a.size() > 2 ? integer_arg(a[2], "largest denominator") : kNoCap;
+        return print_text(action, a[1], take(REDUCEFRACTION(a[1].c_str(), cap)));
     }
-    return 0;
+    if (action == "convert") {
+        cli.expect(3, 3, "wqj fraction convert TEXT NEWDEN");
+        return print_text(action, a[1], take(CONVERTFRACTIONDENOMINATOR(a[1].c_str(), integer_arg(a[2], "new denominator"))));
+    }
+    if (action == "decimal") {
+        cli.expect(2, 3, "wqj fraction decimal VALUE [MAXDEN]");
+        const float value = static_cast<float>(number_arg(a[1], "value"));
+        const int32_t cap = a.size() > 2 ? integer_arg(a[2], "largest denominator") : kSixteenths;
+        return print_text(action, a[1], take(DECIMALTOFRACTIONSTRING(value, cap)));
+    }
+    if (action == "value") {
+        cli.expect(2, 2, "wqj fraction value TEXT");
+        const float value = FRACTIONSTRINGTODECIMAL(a[1].c_str());
+        if (json_output) emit(JsonObject{}.text("action", action).text("text", a[1]).add("result", json_number(value)));
+        else std::printf("%s\n", std::string(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, 7))).c_str());
+        return 0;
+    }
+    throw UsageError{"unknown action " + brief(action) + " (use reduce, convert, decimal or value)"};
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 // wqj path, folder and id: paths taken apart, special folders, and unique
 // record identifiers.
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,47 +10,40 @@
 namespace wqjtool {
 namespace {
 
-int32_t parse_integer(const std::string& text, const char* what) {
-    errno = 0;
-    char* end = nullptr;
-    const long long v = std::strtoll(text.c_str(), &end, 0);
-    if (text.empty() || *end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
-        throw UsageError{std::string(what) + " '" + text + "' is not a 32-bit integer"};
-    }
-    return static_cast<int32_t>(v);
-}
-
 int run_path(const Args& args) {
-    if (args.size() != 1 || args[0].rfind("--", 0) == 0) throw UsageError{"usage: wqj path PATH"};
-    const char* path = args[0].c_str();
-    std::printf("drive:        [%s]\n", take(GETDRIVEFROMPATH(path)).c_str());
-    std::printf("directory:    [%s]\n", take(GETDIRECTORYFROMPATH(path)).c_str());
-    std::printf("file name:    [%s]\n", take(GETFILENAMEFROMPATH(path)).c_str());
-    std::printf("without file: [%s]\n", take(REMOVEFILENAMEFROMFULLPATH(path)).c_str());
+    const Cli cli(args, {}, {}, 0);
+    cli.expect(1, 1, "wqj path PATH | - | --file FILE");
+    const char* path = cli.plain[0].c_str();
+    const std::string parts[4] = {take(GETDRIVEFROMPATH(path)), take(GETDIRECTORYFROMPATH(path)),
+                                  take(GETFILENAMEFROMPATH(path)), take(REMOVEFILENAMEFROMFULLPATH(path))};
+    if (json_output) {
+        emit(JsonObject{}.text("path", cli.plain[0]).text("drive", parts[0]).text("directory", parts[1])
+                 .text("file_name", parts[2]).text("without_file", parts[3]));
+        return 0;
+    }
+    std::printf("drive:        [%s]\n", parts[0].c_str());
+    std::printf("directory:    [%s]\n", parts[1].c_str());
+    std::printf("file name:    [%s]\n", parts[2].c_str());
+    std::printf("without file: [%s]\n", parts[3].c_str());
     return 0;
 }
 
 int run_folder(const Args& args) {
-    if (args.size() != 1) throw UsageError{"usage: wqj folder CSIDL"};
-    const std::string path = take(GETSPECIALFOLDERLOCATION(parse_integer(args[0], "folder number")));
-    if (path.empty()) {
-        std::printf("no such folder\n");
-        return 1;
-    }
-    std::printf("%s\n", path.c_str());
+    const Cli cli(args, {}, {});
+    cli.expect(1, 1, "wqj folder CSIDL");
+    const int32_t folder = pattern_arg(cli.plain[0], "folder number");
+    const std::string path = take(GETSPECIALFOLDERLOCATION(folder));
+    if (path.empty()) throw Failure{"no such folder"};
+    if (json_output) emit(JsonObject{}.integer("folder", folder).text("path", path));
+    else std::printf("%s\n", path.c_str());
     return 0;
 }
 
 int run_id(const Args& args) {
-    int32_t count = 1;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--count" && i + 1 < args.size()) {
-            count = parse_integer(args[++i], "count");
-            if (count < 1 || count > 10000) throw UsageError{"count must lie in 1 to 10000"};
-        } else {
-            throw UsageError{"usage: wqj id [--count N]"};
-        }
-    }
+    const Cli cli(args, {}, {"--count"});
+    cli.expect(0, 0, "wqj id [--count N]");
+    const std::string* given = cli.value("--count");
+    const int32_t count = given ? integer_arg(*given, "option --count", 1, 10000) : 1;
     RANDOMIZEDLLGENERATOR();
     // Each identifier is drawn clear of the ones already printed.
     std::vector<int32_t> drawn;
@@ -64,7 +54,8 @@ int run_id(const Args& args) {
         const int32_t id = drawn.empty() ? GETRANDOMLONGVALUE()
                                          : GETUNIQUERECORDID(drawn.data(), static_cast<int32_t>(drawn.size()) - 1);
         drawn.push_back(id);
-        std::printf("%d\n", id);
+        if (json_output) emit(JsonObject{}.integer("id", id));
+        else std::printf("%d\n", id);
     }
     return 0;
 }
@@ -73,7 +64,7 @@ int run_id(const Args& args) {
 
 void add_platform_commands(std::vector<Command>& list) {
     list.push_back({"path", "take a Windows path apart",
-                    "usage: wqj path PATH\n\n"
+                    "usage: wqj path PATH | - | --file FILE\n\n"
                     "Shows the drive, the directory (without the drive), the file name (blanks\n"
                     "trimmed) and the path without its file name, each in brackets. Only the\n"
                     "backslash separates directories.\n",

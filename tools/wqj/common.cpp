@@ -1,0 +1,283 @@
+#include "tools/wqj/commands.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <system_error>
+
+#include "text/convert.h"
+#include "wqjdll.h"
+
+#ifdef _WIN32
+#  include <windows.h>
+#  include <oleauto.h>
+#endif
+
+namespace wqjtool {
+
+bool json_output = false;
+const char* command_name = "";
+
+std::string take(WQJSTRING s) {
+    if (s == nullptr) return {};
+#ifdef _WIN32
+    std::string bytes(s, SysStringByteLen(reinterpret_cast<BSTR>(s)));
+    SysFreeString(reinterpret_cast<BSTR>(s));
+#else
+    std::string bytes(s, SysStringByteLen(s));
+    SysFreeString(s);
+#endif
+    return bytes;
+}
+
+// ---- options and arguments -----------------------------------------------------------
+
+namespace {
+
+bool listed(std::string_view name, std::initializer_list<const char*> names) {
+    for (const char* n : names)
+        if (name == n) return true;
+    return false;
+}
+
+std::string read_all(std::FILE* in) {
+    std::string text;
+    char chunk[65536];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, n);
+    return text;
+}
+
+std::string without_line_end(std::string text) {
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+Cli::Cli(const Args& args, std::initializer_list<const char*> flags, std::initializer_list<const char*> valued,
+         int text_at) {
+    bool options = true;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!options || a.size() < 3 || a.compare(0, 2, "--") != 0) {
+            if (options && a == "--") options = false;
+            else plain.push_back(a);
+            continue;
+        }
+        const std::size_t equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        if (a == "--json") {
+            json_output = true;
+            continue;
+        }
+        const bool takes_value = listed(name, valued) || (text_at >= 0 && name == "--file");
+        if (!takes_value) {
+            if (!listed(name, flags)) throw UsageError{"unknown option " + brief(name) + " (wqj " +
+                                                       command_name + " --help lists the options)"};
+            if (equals != std::string::npos) throw UsageError{"option " + brief(name) + " takes no value"};
+            flags_given.push_back(name);
+            continue;
+        }
+        if (equals != std::string::npos) {
+            values.emplace_back(name, a.substr(equals + 1));
+        } else {
+            if (i + 1 == args.size()) throw UsageError{"option " + brief(name) + " needs a value"};
+            values.emplace_back(name, args[++i]);
+        }
+    }
+    if (text_at < 0) return;
+    const auto at = static_cast<std::size_t>(text_at);
+    if (const std::string* file = value("--file")) {
+        const std::string& path = *file;
+        std::FILE* in = std::fopen(path.c_str(), "rb");
+        if (in == nullptr) throw Failure{"cannot read the file " + brief(path) + ": " + std::strerror(errno)};
+        std::string text = read_all(in);
+        std::fclose(in);
+        plain.insert(plain.begin() + static_cast<std::ptrdiff_t>(std::min(at, plain.size())),
+                     without_line_end(std::move(text)));
+    } else if (plain.size() > at && plain[at] == "-") {
+        plain[at] = without_line_end(read_all(stdin));
+    }
+}
+
+bool Cli::has(std::string_view flag) const {
+    return std::find(flags_given.begin(), flags_given.end(), flag) != flags_given.end();
+}
+
+const std::string* Cli::value(std::string_view name) const {
+    const std::string* found = nullptr;
+    for (const auto& v : values)
+        if (v.first == name) found = &v.second;  // the last one given counts
+    return found;
+}
+
+void Cli::expect(std::size_t least, std::size_t most, const char* usage) const {
+    if (plain.size() < least || plain.size() > most) throw UsageError{std::string("usage: ") + usage};
+}
+
+// ---- numbers ------------------------------------------------------------------------
+
+double number_arg(const std::string& text, const std::string& what) {
+    std::string_view s = text;
+    if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+    double v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    const bool whole = !s.empty() && r.ptr == s.data() + s.size();
+    if (whole && r.ec == std::errc::result_out_of_range) throw UsageError{what + " " + brief(text) + " is out of range"};
+    if (!whole || r.ec != std::errc{}) throw UsageError{what + " " + brief(text) + " is not a number"};
+    if (!std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is not a finite number"};
+    return v;
+}
+
+namespace {
+
+long long whole_number(const std::string& text, const std::string& what, int base_allowed) {
+    std::string_view s = text;
+    bool negative = false;
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+    int base = 10;
+    if (base_allowed == 16 && s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        base = 16;
+        s.remove_prefix(2);
+    }
+    unsigned long long magnitude = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+    const bool whole = !s.empty() && r.ptr == s.data() + s.size();
+    if (!whole || (r.ec != std::errc{} && r.ec != std::errc::result_out_of_range))
+        throw UsageError{what + " " + brief(text) + " is not a whole number"};
+    if (r.ec != std::errc{} || magnitude > (1ULL << 62)) throw UsageError{what + " " + brief(text) + " is out of range"};
+    return negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+}
+
+}  // namespace
+
+int32_t integer_arg(const std::string& text, const std::string& what, long long low, long long high) {
+    const long long v = whole_number(text, what, 10);
+    if (v < low || v > high) {
+        throw UsageError{what + " " + brief(text) + " is out of range (" + std::to_string(low) + " to " +
+                         std::to_string(high) + ")"};
+    }
+    return static_cast<int32_t>(v);
+}
+
+int32_t pattern_arg(const std::string& text, const std::string& what) {
+    const long long v = whole_number(text, what, 16);
+    if (v < INT32_MIN || v > static_cast<long long>(UINT32_MAX)) throw UsageError{what + " " + brief(text) + " is out of range"};
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
+}
+
+std::string brief(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string out = "'";
+    for (unsigned char c : text.substr(0, text.size() > kShown + 20 ? kShown : text.size())) {
+        if (c >= 0x20 && c != 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    out += "'";
+    if (text.size() > kShown + 20) out += "... (" + std::to_string(text.size()) + " bytes)";
+    return out;
+}
+
+void warn(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "wqj %s: warning: %s\n", command_name, message.c_str());
+}
+
+// ---- JSON ---------------------------------------------------------------------------
+
+std::string json_text(std::string_view bytes) {
+    std::string out = "\"";
+    for (unsigned char c : bytes) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\u%04X", c);
+            out += hex;
+        }
+    }
+    return out + "\"";
+}
+
+std::string shortest(double value) {
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::string shortest(float value) {
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::string json_number(double value) {
+    if (std::isnan(value)) return "\"nan\"";
+    if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
+    return shortest(value);
+}
+
+std::string json_number(float value) {
+    if (!std::isfinite(value)) return json_number(static_cast<double>(value));
+    return shortest(value);
+}
+
+std::string json_list(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + items[i];
+    return out + "]";
+}
+
+JsonObject& JsonObject::add(std::string_view key, const std::string& json) {
+    if (!body.empty()) body += ',';
+    body += json_text(key) + ":" + json;
+    return *this;
+}
+
+void emit(const JsonObject& object) { std::printf("%s\n", object.str().c_str()); }
+
+// ---- names --------------------------------------------------------------------------
+
+std::string closest(std::string_view name, const std::vector<std::string>& names) {
+    const std::string wanted = wqj::UPPERCASETEXT(name);
+    std::string best;
+    std::size_t best_distance = 3 + wanted.size() / 6;  // farther is no suggestion
+    for (const std::string& candidate : names) {
+        const std::string c = wqj::UPPERCASETEXT(candidate);
+        // Edit distance, one row at a time.
+        std::vector<std::size_t> row(c.size() + 1);
+        for (std::size_t j = 0; j <= c.size(); ++j) row[j] = j;
+        for (std::size_t i = 1; i <= wanted.size(); ++i) {
+            std::size_t diagonal = row[0];
+            row[0] = i;
+            for (std::size_t j = 1; j <= c.size(); ++j) {
+                const std::size_t up = row[j];
+                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (wanted[i - 1] == c[j - 1] ? 0 : 1)});
+                diagonal = up;
+            }
+        }
+        if (row[c.size()] < best_distance) {
+            best_distance = row[c.size()];
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+}  // namespace wqjtool
