@@ -166,6 +166,7 @@ expect_streams("6ft4in\n" 0 "^separated  6 ft 4 in\ninches     76\n" "^$" parse 
 # infinities as strings; one object per call of a script.
 expect_output(0 "^\\{\"export\":\"STRIPNULL\",\"result\":\"a\\\\u00E9\\\\u0001b\",\"written\":\\{\\}\\}\n$" call --json --escapes STRIPNULL "a\\xE9\\x01b")
 expect_output(0 "\"result\":\"inf\"" call --json INCHESTOMILLIMETERS inf)
+expect_output(0 "^\\{\"entry\":\"6'4\\\\\"\",\"separated\"" --json parse "6'4\"")
 expect_streams("SETPAPERINFOWIDTH 0 9\nGETPAPERINFOWIDTH 0 0\n" 0
   "^\\{\"line\":\"SETPAPERINFOWIDTH 0 9\",\"export\":\"SETPAPERINFOWIDTH\",\"result\":null,\"written\":\\{\\}\\}\n\\{\"line\":\"GETPAPERINFOWIDTH 0 0\",\"export\":\"GETPAPERINFOWIDTH\",\"result\":9,\"written\":\\{\\}\\}\n$"
   "^$" call --json --script -)

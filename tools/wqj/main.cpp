@@ -8,6 +8,8 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tools/wqj/commands.h"
 #include "wqjdll.h"
@@ -70,6 +72,13 @@ int finish(int status) {
 }
 
 int run(int argc, char** argv) {
+    // "wqj --json COMMAND ..." is "wqj COMMAND --json ...".
+    std::vector<char*> moved;
+    if (argc >= 3 && std::strcmp(argv[1], "--json") == 0) {
+        moved.assign(argv, argv + argc);
+        std::swap(moved[1], moved[2]);
+        argv = moved.data();
+    }
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
         std::strcmp(argv[1], "help") == 0) {
         print_overview();
