@@ -25,7 +25,7 @@ struct ExportRow {
 };
 
 const ExportRow kExports[] = {
-#define WQJ_EXPORT(ordinal, name, bytes, result, types) {ordinal, #name, bytes},
+#define WQJ_EXPORT(ordinal, name, bytes, result, types, names) {ordinal, #name, bytes},
 #include "wqj_export_list.inc"
 #undef WQJ_EXPORT
 };

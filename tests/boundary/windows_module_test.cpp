@@ -23,7 +23,7 @@ struct ExportRow {
 };
 
 const ExportRow kExports[] = {
-#define WQJ_EXPORT(ordinal, name, bytes, result, types) {ordinal, #name, bytes, result},
+#define WQJ_EXPORT(ordinal, name, bytes, result, types, names) {ordinal, #name, bytes, result},
 #include "wqj_export_list.inc"
 #undef WQJ_EXPORT
 };

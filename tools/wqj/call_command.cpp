@@ -27,148 +27,6 @@ namespace {
 
 // ---- the export table ------------------------------------------------------------
 
-// Argument names in table order (the table's .inc carries only the types); the
-// count of each is checked against the types at compile time, the names against
-// the public header by the exports_reference test (through --list).
-struct ArgNames {
-    const char* name;
-    const char* names;
-};
-constexpr ArgNames kArgNames[] = {
-    {"LIBMAIN", "instance reason reserved"},
-    {"INITIALIZEDLL", ""},
-    {"INCHESTOMILLIMETERS", "inches"},
-    {"MILLIMETERSTOINCHES", "millimeters"},
-    {"SETCONVERSIONDECIMALPLACES", "system places"},
-    {"GETMEASUREMENTDESIGNATOR", "system unit index plain"},
-    {"GETMEASUREMENTLABEL", "system kind value"},
-    {"CONVERTMEASUREMENT", "inches kind"},
-    {"BREAKFRACTIONAPART", "text whole numerator denominator separator"},
-    {"CONVERTFRACTIONDENOMINATOR", "text new_denominator"},
-    {"REDUCEFRACTION", "text largest_denominator"},
-    {"DECIMALTOFRACTIONSTRING", "value largest_denominator"},
-    {"FRACTIONSTRINGTODECIMAL", "text"},
-    {"EXTRACTFRACTIONINTEXTSTRING", "text from_end remainder remainder_length value"},
-    {"ISVALIDMEASUREMENTNUMERICALCHARACTER", "text"},
-    {"ISVALIDMEASUREMENTSCALENUMERICALCHARACTER", "system text"},
-    {"SEPARATEMEASUREMENTSINTEXTSTRING", "text"},
-    {"GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION", "system text position from_end start end"},
-    {"CONVERTTEXTSTRINGVALUETOINCHES", "text maximum error_start error_end"},
-    {"GETINDIVIDUALMEASUREMENTVALUESFROMINCHES", "system inches places big mid small"},
-    {"GETFORMATEDTEXTFROMINCHES", "system style number_style inches places"},
-    {"CONVERTTEXTSTRINGVALUETOINCHESERRORMSG", "window text minimum number_maximum maximum system style number_style places"},
-    {"REVERSESTRINGDLL", "text"},
-    {"REVERSESTRING", "text"},
-    {"ISNUMERICDLL", "text"},
-    {"GETSCALERATIOVALUE", "system part entry"},
-    {"GETINDEXFORSCALERATIOVALUES", "system drawing_value real_value"},
-    {"GETINCHESPERFOOTFROMSCALERATIO", "drawing_value real_value"},
-    {"GETNEARESTSCALERATIOVALUE", "system ratio"},
-    {"GETCONVERTEDSCALEVALUE", "system value"},
-    {"SIZEPAPERINFOARRAY", "upper_bound"},
-    {"GETUBPAPERINFOARRAY", ""},
-    {"SETPAPERINFOITEM", "row name width height top_margin bottom_margin left_margin right_margin"},
-    {"GETPAPERINFOITEM", "row name width height top_margin bottom_margin left_margin right_margin"},
-    {"GETPAPERINFONAME", "row"},
-    {"GETPAPERINFONAMELENGTH", "row"},
-    {"GETPAPERINFOWIDTH", "row orientation"},
-    {"GETPAPERINFOHEIGHT", "row orientation"},
-    {"SETPAPERINFOWIDTH", "row value"},
-    {"SETPAPERINFOHEIGHT", "row value"},
-    {"GETPAPERINFOTOPMARGIN", "row"},
-    {"GETPAPERINFOBOTTOMMARGIN", "row"},
-    {"GETPAPERINFOLEFTMARGIN", "row"},
-    {"GETPAPERINFORIGHTMARGIN", "row"},
-    {"SETPAPERINFOTOPMARGIN", "row value"},
-    {"SETPAPERINFOBOTTOMMARGIN", "row value"},
-    {"SETPAPERINFOLEFTMARGIN", "row value"},
-    {"SETPAPERINFORIGHTMARGIN", "row value"},
-    {"GETPAPERINDEXFROMPAPERNAME", "name"},
-    {"GETPAPERINDEXFROMPAPERSIZE", "system width height orientation"},
-    {"PARSECOUNTDLL", "text delimiter"},
-    {"GETSTRINGPARTFROMSTRINGBYPOSITION", "text position delimiter"},
-    {"GETVALUEFROMSTRINGBYPOSITION", "text position delimiter"},
-    {"SETSTRINGPARTINSTRINGBYPOSITION", "text position field delimiter"},
-    {"SETSTRINGPARTINSTRINGBYPOSITION2", "text position field delimiter"},
-    {"CREATEDELIMITEDSTRING", "delimiter item1 item2 item3 item4 item5 item6 item7 item8 item9 item10"},
-    {"ADDTODELIMITEDSTRING", "list item delimiter"},
-    {"ISSTRINGINDELIMITEDSTRING", "list item delimiter keep_blanks case_sensitive"},
-    {"REMOVESTRINGINDELIMITEDSTRINGBYPOSITION", "list position delimiter"},
-    {"STRIPNULL", "text"},
-    {"CREATEDELIMITEDSTRINGFROMLONGARRAY", "delimiter array"},
-    {"GETDESCRIPTIONFORCATEGORYTYPE", "category subcategory"},
-    {"GETDESCRIPTIONFORDRAWINGTOOLTYPE", "tool"},
-    {"GETDESCRIPTIONFORWIRETYPE", "wire"},
-    {"GETSYMBOLITEMNAMEFROMTYPE", "category subcategory item plural"},
-    {"GETSYMBOLITEMTYPEFROMNAME", "category subcategory name"},
-    {"GETSYMBOLSUBITEMNAMEFROMTYPE", "category subcategory item sub_item"},
-    {"GETLIBRARYNAMEFROMCATEGORIES", "category subcategory item"},
-    {"GETCATEGORIESFROMLIBRARYNAME", "name category subcategory item"},
-    {"ISVALIDLIBRARYNAME", "name"},
-    {"GETSUBCATEGORIESCODESTRING", "category"},
-    {"GETITEMTYPESCODESTRING", "category subcategory"},
-    {"GETSUBITEMTYPESCODESTRING", "category subcategory item"},
-    {"ISOBJECTAWIRE", "code"},
-    {"ISOBJECTAWALL", "code"},
-    {"ISOBJECTPARTOFTEXTBOX", "name"},
-    {"GETOBJECTWALLSNAPINDEXFROMCATEGORIES", "category subcategory item sub_item"},
-    {"GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX", ""},
-    {"ISSYMBOLVIEWNUMBERVALID", "view views"},
-    {"GETFOLDERNAMEINVALIDCHARACTERS", ""},
-    {"GETCATEGORYNAMEINVALIDCHARACTERS", ""},
-    {"GETCIRCUITNAMEINVALIDCHARACTERS", ""},
-    {"GETSYMBOLNAMEINVALIDCHARACTERS", ""},
-    {"STRINGCONTAINSCHARACTERS", "text characters"},
-    {"REDUCETO360DEGREEANGLE", "angle allow_360"},
-    {"ADDANGLEOFFSET", "angle offset"},
-    {"ROTATEDEGREESVALUE", "angle delta"},
-    {"ROTATERADIANSVALUE", "angle delta"},
-    {"ROTATETONEXTDEGREEVALUE", "angle step"},
-    {"ANGLEPASSEDTHROUGHZERO", "angle delta"},
-    {"GETOFFSETFROMANGLES", "from_angle to_angle mode maximum"},
-    {"SETRECTLOWERLEFTJUSTIFIED", "x1 y1 x2 y2"},
-    {"ISPOINTINRECTDOUBLE", "x y rect exclusive"},
-    {"RECTINRECT", "outer inner"},
-    {"ISVALUEINLONGARRAY", "value elements last_index first_index"},
-    {"GETTOTALBITSSET", "value bit_count"},
-    {"GETFIRSTBITSET", "value start_bit bit_count"},
-    {"EXAMINEBIT", "value bit"},
-    {"CLEARBIT", "value bit"},
-    {"SETBIT", "value bit"},
-    {"TOGGLEBIT", "value bit"},
-    {"SHIFTBITSLEFT", "value count"},
-    {"SHIFTBITSRIGHT", "value count"},
-    {"ROTATEBITSLEFT", "byte count"},
-    {"ROTATEBITSRIGHT", "byte count"},
-    {"GETSPECIALFOLDERLOCATION", "folder"},
-    {"GETDIRECTORYFROMPATH", "path"},
-    {"GETDRIVEFROMPATH", "path"},
-    {"GETFILENAMEFROMPATH", "path"},
-    {"REMOVEFILENAMEFROMFULLPATH", "path"},
-    {"GETEXPORTFILENAME", "base_name category_type number"},
-    {"GETMOUSEBUTTON", "window"},
-    {"GETKEYSTATE", "virtual_key"},
-    {"RANDOMIZEDLLGENERATOR", ""},
-    {"GETRANDOMLONGVALUE", ""},
-    {"GETUNIQUERECORDID", "identifiers upper_index"},
-};
-
-constexpr int word_count(std::string_view s) {
-    int n = 0;
-    bool in_word = false;
-    for (char c : s) {
-        if (c == ' ') in_word = false;
-        else if (!in_word) in_word = true, ++n;
-    }
-    return n;
-}
-
-constexpr std::string_view names_of(std::string_view name) {
-    for (const ArgNames& a : kArgNames)
-        if (name == a.name) return a.names;
-    return "?";  // never a word count of a real export: fails the check below
-}
-
 std::vector<std::string> words(std::string_view s) {
     std::vector<std::string> out;
     std::size_t i = 0;
@@ -577,17 +435,17 @@ struct Export {
     const char* name;
     const char* result;
     const char* types;
+    const char* names;  // the arguments' names, as in the header
     void (*call)(const std::vector<Slot>& slots, const Options& o);
 };
 
-#define WQJ_EXPORT(ordinal, NAME, argbytes, result, types)                                   \
-    static_assert(word_count(names_of(#NAME)) == word_count(types), "argument names of " #NAME); \
+#define WQJ_EXPORT(ordinal, NAME, argbytes, result, types, names) \
     void call_##NAME(const std::vector<Slot>& slots, const Options& o) { call_export(&::NAME, slots, o); }
 #include "wqj_export_list.inc"
 #undef WQJ_EXPORT
 
 const Export kExports[] = {
-#define WQJ_EXPORT(ordinal, NAME, argbytes, result, types) {ordinal, #NAME, result, types, call_##NAME},
+#define WQJ_EXPORT(ordinal, NAME, argbytes, result, types, names) {ordinal, #NAME, result, types, names, call_##NAME},
 #include "wqj_export_list.inc"
 #undef WQJ_EXPORT
 };
@@ -600,7 +458,7 @@ const Export* find_export(const std::string& name) {
 
 std::string signature(const Export& e) {
     const std::vector<std::string> types = words(e.types);
-    const std::vector<std::string> names = words(names_of(e.name));
+    const std::vector<std::string> names = words(e.names);
     std::string out;
     for (std::size_t k = 0; k < types.size(); ++k) out += " " + types[k] + ":" + (k < names.size() ? names[k] : "?");
     return out;
@@ -651,7 +509,7 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
                          " (wqj call --list lists them)"};
     }
     const std::vector<std::string> types = words(e->types);
-    const std::vector<std::string> names = words(names_of(e->name));
+    const std::vector<std::string> names = words(e->names);
     const std::size_t given = args.size() - k - 1;
     if (given != types.size()) {
         throw UsageError{std::string(e->name) + " takes " + std::to_string(types.size()) +
