@@ -10,6 +10,7 @@
 #include "measure/fractions.h"
 
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "text/convert.h"
@@ -98,6 +99,65 @@ std::string fraction_text_of_magnitude(float value, int32_t largest_denominator)
     fraction += "/1";
     fraction.append(decimals.size(), '0');
     return REDUCEFRACTION(trimmed(fraction), largest_denominator);
+}
+
+// The value's six decimal places as FORMATWITHMASK(value, ".######") writes
+// them, as a count of millionths: value * 10^6 rounded to nearest, ties to
+// even, for 0 <= value < 1. FORMATWITHMASK rounds the value's first 18
+// significant digits; for a single, whose value is m * 2^-k with m below
+// 2^24, value * 10^6 is never within that rounding's reach of a tie without
+// being one, so the exact product decides alike.
+constexpr uint32_t kFirstShortRoute = 10000;  // 0.01 in millionths
+
+uint32_t millionths(float value) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const uint32_t biased = (bits >> 23) & 0xFFu;
+    if (biased == 0) return 0;  // zero or subnormal: far below half a millionth
+    const uint64_t product = (uint64_t{(bits & 0x7FFFFFu) | 0x800000u}) * 1000000u;  // below 2^44
+    const uint32_t shift = 150u - biased;  // value = m * 2^-shift, shift >= 24 below 1
+    if (shift > 44) return 0;              // the product is below half a unit
+    const uint64_t whole = product >> shift;
+    const uint64_t rest = product & ((uint64_t{1} << shift) - 1);
+    const uint64_t half = uint64_t{1} << (shift - 1);
+    return static_cast<uint32_t>(whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0));
+}
+
+// DECIMALTOFRACTIONSTRING of a value 0 <= value < 1 whose millionths q are
+// 0 or from 10000 up, with the arithmetic of the text route. From 0.01 up,
+// the six decimals read back give a single within a third of a unit of the
+// seventh significant digit of q / 10^6, so its seven-digit text holds the
+// digits of q again: the fraction reduced is q / 10^6, and rounding to the
+// largest denominator starts from the same double quotient. (Below 0.01 a
+// single can sit more than half such a unit away, and the text then differs,
+// down to scientific form: "9.869999E-4" for 0.000987.)
+std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
+    constexpr int64_t kMillion = 1000000;
+    if (q == 0) return "0";
+    if (q >= kMillion) return "1";
+    const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
+    int64_t numerator = q;
+    int64_t denominator = kMillion;
+    const double value = static_cast<double>(static_cast<long double>(numerator) / static_cast<long double>(denominator));
+    int64_t divisor = greatest_common_divisor(denominator, numerator);
+    numerator /= divisor;
+    denominator /= divisor;
+    if (denominator > largest) {
+        denominator = largest;
+        numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(largest));
+        if (numerator > 0) {
+            divisor = greatest_common_divisor(denominator, numerator);
+            numerator /= divisor;
+            denominator /= divisor;
+        }
+    }
+    std::string fraction;
+    if (numerator <= 0) return fraction;
+    if (numerator == denominator) return "1";  // rounded up to a whole unit
+    append_whole_number(fraction, numerator);
+    fraction += '/';
+    append_whole_number(fraction, denominator);
+    return fraction;
 }
 
 }  // namespace
@@ -191,6 +251,15 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
 }
 
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
+    // A fractional inch, the formatter's case, is worked out on integers.
+    if (value >= 0 && value < 1) {
+        const uint32_t q = millionths(value);
+        if (q == 0 || q >= kFirstShortRoute) return fraction_of_millionths(q, largest_denominator);
+    }
+    return decimal_to_fraction_by_text(value, largest_denominator);
+}
+
+std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator) {
     // Six decimal places, kept in single precision.
     const auto rounded = static_cast<float>(TEXTTONUMBER(FORMATWITHMASK(value, ".######")));
     // A negative value is written as "-" and the text of its magnitude, so

@@ -21,6 +21,10 @@ std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view text);
 std::string CONVERTFRACTIONDENOMINATOR(std::string_view text, int32_t new_denominator);
 std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator);
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+// DECIMALTOFRACTIONSTRING by its text route for every value: the value
+// written with six decimals, read back and reduced as a fraction text. The
+// export takes a shorter route to the same text for values from 0 to 1.
+std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
 float FRACTIONSTRINGTODECIMAL(std::string_view text);
 
 // A fraction found in a longer text: its text in reading order, the text

@@ -74,6 +74,10 @@ std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index
 }
 
 std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
+    return std::string(measurement_label(system, kind, value));
+}
+
+std::string_view measurement_label(int32_t system, int32_t kind, float value) {
     std::string_view label;
     if (system == SYSTEMMETRIC) {
         switch (kind) {
@@ -97,7 +101,7 @@ std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
             default: break;
         }
     }
-    return std::string(label);
+    return label;
 }
 
 float CONVERTMEASUREMENT(float inches, int32_t kind) {

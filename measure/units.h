@@ -23,6 +23,8 @@ std::string_view designator(int32_t system, int32_t unit, int32_t index);
 // The designator bare (plain non-zero) or with one blank on each side.
 std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain);
 std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value);
+// The same label as a view of the library's constant text.
+std::string_view measurement_label(int32_t system, int32_t kind, float value);
 float CONVERTMEASUREMENT(float inches, int32_t kind);
 
 }  // namespace wqj

@@ -181,6 +181,25 @@ TEST(FractionFromDecimal, SixPlacesSevenDigitsThenReduced) {
     }
 }
 
+// Values from 0 to 1 (fractional inches) take a shorter route than the text
+// route of the other values; both must give the same text. Every count of
+// millionths is tried at sixteenths, with the singles just below and above
+// it, and a spread of them at other largest denominators.
+TEST(FractionFromDecimal, FractionalValuesGiveTheTextRouteResult) {
+    const int32_t largest[] = {16, 1, 2, 10, 64, 100, 1000, 0, -3, 999999, 1000000, kMax};
+    for (const int32_t cap : largest) {
+        const int step = cap == 16 ? 1 : 97;
+        for (int q = 0; q <= 1000000; q += step) {
+            const float v = static_cast<float>(q / 1e6);
+            for (const float x : {v, std::nextafter(v, 0.0f), std::nextafter(v, 1.0f)}) {
+                if (x >= 1 || (step == 1 && x != v && q % 7 != 0)) continue;
+                ASSERT_EQ(wqj::DECIMALTOFRACTIONSTRING(x, cap), wqj::decimal_to_fraction_by_text(x, cap))
+                    << x << " cap " << cap;
+            }
+        }
+    }
+}
+
 // A negative value keeps its sign: "-" and the text of its magnitude.
 TEST(FractionFromDecimal, NegativeValuesKeepTheirSign) {
     struct Case {
