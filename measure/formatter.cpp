@@ -64,6 +64,16 @@ void append_number(FormattedLength& out, long double value, int digits) {
         if (static_cast<long double>(whole) == value) {
             char text[20];
             std::size_t at = sizeof text;
+            // In 32 bits where the number fits: cheaper on both builds.
+            if (whole <= UINT32_MAX) {
+                auto rest = static_cast<uint32_t>(whole);
+                do {
+                    text[--at] = static_cast<char>('0' + rest % 10);
+                    rest /= 10;
+                } while (rest != 0);
+                out.append(std::string_view(text + at, sizeof text - at));
+                return;
+            }
             uint64_t rest = whole;
             do {
                 text[--at] = static_cast<char>('0' + rest % 10);
@@ -75,6 +85,27 @@ void append_number(FormattedLength& out, long double value, int digits) {
     }
     const std::string text = NUMBERTOTEXT(value, digits);
     out.append(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)));
+}
+
+// A part (feet, inches, metres, millimetres) written with 7 digits. Parts
+// are mostly whole numbers below 10^7, told and converted in single
+// precision here.
+void append_part(FormattedLength& out, float value) {
+    if (value >= 0 && value < 1e7f) {
+        const auto whole = static_cast<int32_t>(value);
+        if (static_cast<float>(whole) == value) {
+            char text[8];
+            std::size_t at = sizeof text;
+            auto rest = static_cast<uint32_t>(whole);
+            do {
+                text[--at] = static_cast<char>('0' + rest % 10);
+                rest /= 10;
+            } while (rest != 0);
+            out.append(std::string_view(text + at, sizeof text - at));
+            return;
+        }
+    }
+    append_number(out, value, 7);
 }
 
 // The decimals of a fractional inch (0 < small < 1) as text: ".5", ".25".
@@ -108,36 +139,39 @@ bool blank(std::string_view text) { return TRIMLEFTBLANKS(text).empty(); }
 // blanks or the small label is left.
 void finish(FormattedLength& text, std::string_view small_label) {
     const std::string_view all = text.view();
-    const std::string_view trimmed = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(all));
+    std::size_t first = 0, last = all.size();
+    while (first < last && all[first] == ' ') ++first;
+    while (last > first && all[last - 1] == ' ') --last;
+    const std::string_view trimmed = all.substr(first, last - first);
     if (trimmed.empty() || trimmed == TRIMRIGHTBLANKS(TRIMLEFTBLANKS(small_label))) {
         text.keep(0, 0);
         return;
     }
-    text.keep(static_cast<std::size_t>(trimmed.data() - all.data()), trimmed.size());
+    text.keep(first, trimmed.size());
 }
 
 void metric_text(FormattedLength& text, int32_t system, int32_t style, const MeasurementParts& p, int32_t places) {
     switch (style) {
         case FORMATMETERSMILLIMETERSWORDS:
             if (p.big > 0) {
-                append_number(text, p.big, 7);
+                append_part(text, p.big);
                 text.append(' ');
                 text.append(measurement_label(system, LABELMETERSWORD, p.big));
             }
             if (p.mid > 0) {
                 text.append(' ');
-                append_number(text, p.mid, 7);
+                append_part(text, p.mid);
                 text.append(' ');
                 text.append(measurement_label(system, LABELMILLIMETERSWORD, p.mid));
             }
             break;
         case FORMATMETERSMILLIMETERSABBREV:
             if (p.big > 0) {
-                append_number(text, p.big, 7);
+                append_part(text, p.big);
                 text.append("m ");
             }
             if (p.mid > 0) {
-                append_number(text, p.mid, 7);
+                append_part(text, p.mid);
                 text.append("mm");
             }
             break;
@@ -165,7 +199,7 @@ void metric_text(FormattedLength& text, int32_t system, int32_t style, const Mea
         }
         case FORMATMETERSCENTIMETERSABBREV:
             if (p.big > 0) {
-                append_number(text, p.big, 7);
+                append_part(text, p.big);
                 text.append("m ");
             }
             if (p.mid > 0) {
@@ -201,13 +235,7 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
     return p;
 }
 
-void FormattedLength::append(std::string_view text) {
-    // No style comes near the room; a text that did would be a fault here,
-    // reported as the export's failure rather than written past the end.
-    if (text.size() > kRoom - size_) throw std::length_error("formatted length");
-    if (!text.empty()) std::memcpy(bytes_ + size_, text.data(), text.size());
-    size_ += text.size();
-}
+void FormattedLength::overflow() { throw std::length_error("formatted length"); }
 
 void FormattedLength::keep(std::size_t first, std::size_t count) {
     if (first != 0 && count != 0) std::memmove(bytes_, bytes_ + first, count);
@@ -289,13 +317,13 @@ void format_inches(FormattedLength& text, int32_t system, int32_t style, int32_t
 
     const bool inches_follow = static_cast<long double>(p.mid) + p.small > 0;
     if (p.big > 0) {
-        append_number(text, p.big, 7);
+        append_part(text, p.big);
         if (big_blank) text.append(' ');
         text.append(big_label);
         if (inches_follow) text.append(separator);
     }
     if (p.mid > 0) {
-        append_number(text, p.mid, 7);
+        append_part(text, p.mid);
         if (p.small > 0) text.append(small_text);
         append_small_label();
     } else if (p.small > 0) {

@@ -23,12 +23,22 @@ class FormattedLength {
 public:
     static constexpr std::size_t kRoom = 256;
     std::string_view view() const { return {bytes_, size_}; }
-    void append(std::string_view text);
-    void append(char c) { append(std::string_view(&c, 1)); }
+    void append(std::string_view text) {
+        // No style comes near the room; a text that did would be a fault
+        // here, reported as the export's failure, never written past the end.
+        if (text.size() > kRoom - size_) overflow();
+        for (std::size_t i = 0; i < text.size(); ++i) bytes_[size_ + i] = text[i];
+        size_ += text.size();
+    }
+    void append(char c) {
+        if (size_ == kRoom) overflow();
+        bytes_[size_++] = c;
+    }
     // Keeps `count` bytes from `first` and drops the rest.
     void keep(std::size_t first, std::size_t count);
 
 private:
+    [[noreturn]] static void overflow();
     char bytes_[kRoom];
     std::size_t size_ = 0;
 };

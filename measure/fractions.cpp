@@ -151,13 +151,21 @@ std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
             denominator /= divisor;
         }
     }
-    std::string fraction;
-    if (numerator <= 0) return fraction;
+    if (numerator <= 0) return {};
     if (numerator == denominator) return "1";  // rounded up to a whole unit
-    append_whole_number(fraction, numerator);
-    fraction += '/';
-    append_whole_number(fraction, denominator);
-    return fraction;
+    // Both below 10^6 here: "numerator/denominator" written back to front.
+    char text[16];
+    std::size_t at = sizeof text;
+    auto put = [&](uint32_t n) {
+        do {
+            text[--at] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n != 0);
+    };
+    put(static_cast<uint32_t>(denominator));
+    text[--at] = '/';
+    put(static_cast<uint32_t>(numerator));
+    return std::string(text + at, sizeof text - at);
 }
 
 }  // namespace

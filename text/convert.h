@@ -44,11 +44,6 @@ std::string NUMBERTOTEXT(long double value, int digits);
 // directly, which is what lists of numbers and fractions need per item.
 void append_whole_number(std::string& out, int64_t value);
 
-// Appends NUMBERTOTEXT(value, digits) without its blanks when value is a
-// whole number of fewer than `digits` digits (the text is then its plain
-// digits), and returns true; returns false, appending nothing, otherwise.
-bool append_short_whole_number(std::string& out, long double value, int digits);
-
 // Formats with a picture mask; only ".######" is used by the library.
 std::string FORMATWITHMASK(long double value, std::string_view mask);
 
