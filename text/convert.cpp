@@ -617,6 +617,37 @@ int64_t count_byte(std::string_view text, char c) {
     return total;
 }
 
+// The position of the n-th occurrence (n >= 1) of byte c counted from the
+// left, or from the right when `from_end`; npos when there are fewer. Whole
+// blocks of sixteen bytes are counted at once, so a far occurrence costs a
+// vector scan, not a call per occurrence.
+size_t nth_byte(std::string_view text, char c, int64_t n, bool from_end) {
+    const size_t size = text.size();
+    const char* p = text.data();
+    size_t done = 0;  // bytes looked at, from the chosen end
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(c);
+    for (; done + 16 <= size; done += 16) {
+        const size_t at = from_end ? size - done - 16 : done;
+        unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at)), wanted)));
+        const int hits = std::popcount(mask);
+        if (hits < n) {
+            n -= hits;
+            continue;
+        }
+        // The n-th hit lies in this block: drop the n - 1 before it.
+        for (; n > 1; --n) mask = from_end ? mask & ~(0x80000000u >> std::countl_zero(mask)) : mask & (mask - 1);
+        return from_end ? at + 31 - size_t(std::countl_zero(mask)) : at + size_t(std::countr_zero(mask));
+    }
+#endif
+    for (; done < size; ++done) {
+        const size_t at = from_end ? size - done - 1 : done;
+        if (p[at] == c && --n == 0) return at;
+    }
+    return npos;
+}
+
 int64_t count_fields(std::string_view text, std::string_view delimiter) {
     // One field more than the delimiter occurs; a one-byte delimiter is
     // simply counted, which the compiler does many bytes at a time.
@@ -1093,18 +1124,59 @@ int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter) {
     return clamp32(count_fields(text, delimiter));
 }
 
-std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field) {
-    if (field == 0) return {};
+std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field) {
+    if (field == 0 || delimiter.empty()) return std::nullopt;
+    if (delimiter.size() == 1) {
+        // One byte cannot overlap itself, so fields counted from either end
+        // are those found from the left: field k stands between the
+        // (k - 1)-th and the k-th delimiter.
+        const char d = delimiter[0];
+        const bool from_end = field < 0;
+        const int64_t k = from_end ? -int64_t(field) : int64_t(field);
+        size_t near = from_end ? text.size() : 0;  // the field's end nearer the counting end
+        if (k > 1) {
+            const size_t before = nth_byte(text, d, k - 1, from_end);
+            if (before == npos) return std::nullopt;
+            near = from_end ? before : before + 1;
+        }
+        if (from_end) {
+            const size_t start_delimiter = nth_byte(text.substr(0, near), d, 1, true);
+            const size_t start = start_delimiter == npos ? 0 : start_delimiter + 1;
+            return FieldPlace{start, near - start};
+        }
+        const size_t end = text.find(d, near);
+        return FieldPlace{near, (end == npos ? text.size() : end) - near};
+    }
     int64_t want = field;
     if (field < 0) {
         want = count_fields(text, delimiter) + 1 + int64_t(field);
-        if (want < 1) return {};
+        if (want < 1) return std::nullopt;
     }
     FieldCursor cursor(text, delimiter);
     std::string_view f;
     for (int64_t i = 1; cursor.next(f); ++i)
-        if (i == want) return f;
-    return {};
+        if (i == want) return FieldPlace{size_t(f.data() - text.data()), f.size()};
+    return std::nullopt;
+}
+
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field) {
+    if (delimiter.empty()) {
+        // Comma-separated values are read, not cut out of the text.
+        if (field == 0) return {};
+        int64_t want = field;
+        if (field < 0) {
+            want = count_fields(text, delimiter) + 1 + int64_t(field);
+            if (want < 1) return {};
+        }
+        FieldCursor cursor(text, delimiter);
+        std::string_view f;
+        for (int64_t i = 1; cursor.next(f); ++i)
+            if (i == want) return f;
+        return {};
+    }
+    const auto place = field_place(text, delimiter, field);
+    if (!place) return {};
+    return text.substr(place->start, place->length);
 }
 
 void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array) {
