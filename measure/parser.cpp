@@ -11,6 +11,7 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <span>
 
 #include "frame/globals.h"
 #include "measure/fractions.h"
@@ -105,35 +106,47 @@ bool ISMEASUREMENTCHARACTER(std::string_view text) {
            ISMEASUREMENTCHARACTERFORSYSTEM(SYSTEMMETRIC, text);
 }
 
-std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
-    if (trim_blanks(text).empty()) return {};
-    // A blank goes between two neighbours when neither is a blank and
-    // exactly one of them belongs to a number. An inserted blank never calls
-    // for another, so each original pair is judged once.
-    // By a table of byte kinds (blank, number character, anything else): a
-    // blank is needed exactly when the two kinds differ and neither is blank.
-    static constexpr auto kKinds = [] {
-        std::array<uint8_t, 256> kinds{};
-        for (int c = 0; c < 256; ++c)
-            kinds[static_cast<std::size_t>(c)] = c == ' ' ? 0 : (is_any_measurement_char(static_cast<char>(c)) ? 1 : 2);
-        return kinds;
-    }();
-    auto needs_blank = [](char a, char b) {
-        const uint8_t ka = kKinds[static_cast<unsigned char>(a)];
-        const uint8_t kb = kKinds[static_cast<unsigned char>(b)];
-        return (ka * kb) == 2;  // one number character and one other
-    };
+namespace {
+
+// A blank goes between two neighbours when neither is a blank and exactly
+// one of them belongs to a number. An inserted blank never calls for
+// another, so each original pair is judged once. By a table of byte kinds
+// (blank, number character, anything else): a blank is needed exactly when
+// the two kinds differ and neither is blank.
+constexpr auto kSeparationKinds = [] {
+    std::array<uint8_t, 256> kinds{};
+    for (int c = 0; c < 256; ++c)
+        kinds[static_cast<std::size_t>(c)] = c == ' ' ? 0 : (is_any_measurement_char(static_cast<char>(c)) ? 1 : 2);
+    return kinds;
+}();
+
+bool needs_blank(char a, char b) {
+    const uint8_t ka = kSeparationKinds[static_cast<unsigned char>(a)];
+    const uint8_t kb = kSeparationKinds[static_cast<unsigned char>(b)];
+    return (ka * kb) == 2;  // one number character and one other
+}
+
+}  // namespace
+
+std::size_t separated_size(std::string_view text) {
+    if (trim_blanks(text).empty()) return 0;
     std::size_t added = 0;
     for (std::size_t i = 1; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
-    // Sized once and written through a pointer: a 16 MiB entry is one
-    // allocation and two plain passes.
-    std::string out(text.size() + added, ' ');
+    return text.size() + added;
+}
+
+void separate_into(std::string_view text, std::span<char> out) {
     char* to = out.data();
     *to++ = text[0];
     for (std::size_t i = 1; i < text.size(); ++i) {
-        to += needs_blank(text[i - 1], text[i]) ? 1 : 0;  // the blank is already there
+        if (needs_blank(text[i - 1], text[i])) *to++ = ' ';
         *to++ = text[i];
     }
+}
+
+std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
+    std::string out(separated_size(text), ' ');
+    if (!out.empty()) separate_into(text, out);
     return out;
 }
 
