@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <span>
@@ -244,12 +245,17 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     int32_t e = 0;
     const WordIndex words(entry);
     for (const UnitPass& pass : kPasses) {
-        for (int32_t d = 0;; ++d) {
-            const std::string_view word = designator(pass.system, pass.unit, d);
-            if (word.empty()) break;
+        for (const std::string_view word : designators(pass.system, pass.unit)) {
             if (!words.may_hold(word)) continue;
-            const int32_t p = FINDTEXT(1, entry, GETMEASUREMENTDESIGNATOR(pass.system, pass.unit, d, 0));
-            if (p == 0) continue;
+            // The first " WORD " in T, as FINDTEXT from position 1 finds it.
+            char padded[32];
+            if (word.size() + 2 > sizeof padded) continue;  // longer than any unit word
+            padded[0] = ' ';
+            std::memcpy(padded + 1, word.data(), word.size());
+            padded[word.size() + 1] = ' ';
+            const std::size_t hit = entry.find(std::string_view(padded, word.size() + 2));
+            if (hit == std::string::npos) continue;
+            const auto p = static_cast<int32_t>(hit + 1);
             const float v = GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(pass.system, entry, p - 1, -1, s, e);
             // The number is checked as written, in its own unit.
             if (maximum > 0 && v > maximum) {

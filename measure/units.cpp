@@ -55,6 +55,17 @@ void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
     (*table)[system == 0 ? 0 : 1] = places;
 }
 
+std::span<const std::string_view> designators(int32_t system, int32_t unit) {
+    const Words* words = nullptr;
+    if (system == SYSTEMMETRIC) {
+        if (unit >= 0 && unit <= 3) words = &kMetricDesignators[unit];
+    } else if (unit >= 0 && unit <= 2) {
+        words = &kImperialDesignators[unit];
+    }
+    if (words == nullptr) return {};
+    return {words->begin(), words->size()};
+}
+
 std::string_view designator(int32_t system, int32_t unit, int32_t index) {
     if (system == SYSTEMMETRIC) {
         if (unit < 0 || unit > 3) return {};
