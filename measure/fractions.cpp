@@ -37,6 +37,18 @@ int32_t run_value(std::string_view run) {
                                                                                 : static_cast<int32_t>(value);
 }
 
+// run_value of a digit run given back to front ("52" reads as 25).
+int32_t reversed_run_value(std::string_view run) {
+    if (run.size() > 18) return run_value(REVERSESTRINGDLL(run));
+    uint64_t value = 0;
+    for (std::size_t i = run.size(); i-- > 0;) {
+        if (!is_digit(run[i])) return run_value(REVERSESTRINGDLL(run));
+        value = value * 10 + static_cast<uint64_t>(run[i] - '0');
+    }
+    return value > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max()
+                                                                                : static_cast<int32_t>(value);
+}
+
 // An integer as fraction text: plain decimal digits, no blanks.
 std::string integer_text(int64_t value) {
     std::string text;
@@ -288,6 +300,10 @@ float FRACTIONSTRINGTODECIMAL(std::string_view text) {
 }
 
 std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end) {
+    return find_fraction(text, from_end, true);
+}
+
+std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text) {
     const std::string_view t = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
     if (t.size() < 3) return std::nullopt;
     const bool reversed = from_end == -1;
@@ -309,15 +325,14 @@ std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t f
     found.remainder.append(t.substr(after_end));
 
     // A reversed text holds the denominator first, each run back to front.
-    const std::string numerator_run = reversed ? REVERSESTRINGDLL(after) : std::string(before);
-    const std::string denominator_run = reversed ? REVERSESTRINGDLL(before) : std::string(after);
-    const int32_t numerator = run_value(numerator_run);
-    const int32_t denominator = run_value(denominator_run);
+    const int32_t numerator = reversed ? reversed_run_value(after) : run_value(before);
+    const int32_t denominator = reversed ? reversed_run_value(before) : run_value(after);
     // A zero denominator is not rejected: it gives an infinite value, also
     // over a zero numerator, so that the value never becomes NaN.
     found.value = denominator == 0
                       ? std::numeric_limits<float>::infinity()
                       : static_cast<float>(static_cast<long double>(numerator) / denominator);
+    if (!with_text) return found;
     // In reading order, each integer written as fraction texts write them
     // ("03/016" gives "3/16"; a saturated run gives 2147483647).
     found.text = integer_text(numerator);

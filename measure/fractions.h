@@ -38,5 +38,7 @@ struct FoundFraction {
 // from_end -1 takes `text` as reversed (last character first); any other
 // value counts as 0. Nothing when no fraction is found.
 std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end);
+// The same, leaving the fraction's text empty unless `with_text`.
+std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text);
 
 }  // namespace wqj

@@ -82,12 +82,41 @@ public:
             if (begin > 0 && size < 16) lengths_[static_cast<unsigned char>(entry[begin])] |= uint16_t(1u << size);
         }
     }
+    // Whether any word of the entry (after its first) begins with byte c.
+    bool has_first(char c) const { return lengths_[static_cast<unsigned char>(c)] != 0; }
     bool may_hold(std::string_view word) const {
         return word.size() < 16 && (lengths_[static_cast<unsigned char>(word.front())] >> word.size() & 1u) != 0;
     }
 
 private:
     std::array<uint16_t, 256> lengths_{};
+};
+
+// The bytes the unit words of each pass begin with, each once: a pass none
+// of whose first bytes begins a word of the entry has nothing to find.
+struct PassFirstBytes {
+    std::array<std::array<char, 8>, std::size(kPasses)> bytes{};
+    std::array<std::size_t, std::size(kPasses)> count{};
+    PassFirstBytes() {
+        for (std::size_t i = 0; i < std::size(kPasses); ++i) {
+            for (const std::string_view word : designators(kPasses[i].system, kPasses[i].unit)) {
+                const auto first = bytes[i].begin();
+                const auto last = first + static_cast<std::ptrdiff_t>(count[i]);
+                if (std::find(first, last, word.front()) != last) continue;
+                if (count[i] == bytes[i].size()) {  // too many to tell apart: the pass is always walked
+                    count[i] = 0;
+                    break;
+                }
+                bytes[i][count[i]++] = word.front();
+            }
+        }
+    }
+    bool may_find(std::size_t pass, const WordIndex& words) const {
+        if (count[pass] == 0) return true;
+        for (std::size_t k = 0; k < count[pass]; ++k)
+            if (words.has_first(bytes[pass][k])) return true;
+        return false;
+    }
 };
 
 float to_inches(const UnitPass& pass, float amount) {
@@ -184,7 +213,7 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
 
     // The fraction is cut out of s as one block; what stays is read for the
     // whole number.
-    const std::optional<FoundFraction> fraction = FINDFRACTIONINTEXT(s, backward ? -1 : 0);
+    const std::optional<FoundFraction> fraction = find_fraction(s, backward ? -1 : 0, false);
     float f = 0;
     std::string_view rest = s;
     std::size_t cut_at = 0;   // where the block stood in s
@@ -244,7 +273,10 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     int32_t s = 0;
     int32_t e = 0;
     const WordIndex words(entry);
-    for (const UnitPass& pass : kPasses) {
+    static const PassFirstBytes first_bytes;
+    for (std::size_t i = 0; i < std::size(kPasses); ++i) {
+        const UnitPass& pass = kPasses[i];
+        if (!first_bytes.may_find(i, words)) continue;
         for (const std::string_view word : designators(pass.system, pass.unit)) {
             if (!words.may_hold(word)) continue;
             // The first " WORD " in T, as FINDTEXT from position 1 finds it.
