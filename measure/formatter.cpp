@@ -230,7 +230,11 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
         p.big = static_cast<float>(TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
         p.mid = static_cast<float>(TRUNCATETOWARDZERO(inches - 12.0L * p.big));
         p.small = static_cast<float>(inches - 12.0L * p.big - p.mid);
-        if (p.small != 0) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
+        // At 18 decimals (what 20 and every count outside 0 to 18 mean) a
+        // single of 2^-20 or more comes back unchanged: the rounding moves it
+        // by at most 5e-19, far below half its last place.
+        const bool unchanged = (places < 0 || places >= 18) && std::fabs(p.small) >= 0x1p-20f;
+        if (p.small != 0 && !unchanged) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
     }
     return p;
 }

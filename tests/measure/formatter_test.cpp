@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "text/convert.h"
+
 namespace {
 
 using wqj::GETFORMATEDTEXTFROMINCHES;
@@ -64,6 +66,22 @@ TEST(FormatterSplit, FeetInchesAndFractionOrMetresAndMillimetres) {
         EXPECT_EQ(p.big, r.big) << r.system << ", " << r.inches << ", " << r.places;
         EXPECT_EQ(p.mid, r.mid) << r.system << ", " << r.inches << ", " << r.places;
         EXPECT_EQ(p.small, r.small) << r.system << ", " << r.inches << ", " << r.places;
+    }
+}
+
+// At 18 decimals and beyond, the fractional inch is rounded as
+// ROUNDTODIGITS rounds it, whether or not that can change it.
+TEST(FormatterSplit, FractionalInchAtAllDecimalsIsRoundedAsByTheService) {
+    for (const int32_t places : {18, 20, -1}) {
+        for (int i = 1; i < 4000; ++i) {
+            for (const float inches : {i / 997.0f, -i / 997.0f, 12 + i * 1e-9f, 36 + std::ldexp(float(i), -40)}) {
+                const float big = static_cast<float>(wqj::TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
+                const float mid = static_cast<float>(wqj::TRUNCATETOWARDZERO(inches - 12.0L * big));
+                const auto raw = static_cast<float>(inches - 12.0L * big - mid);
+                const float want = raw == 0 ? 0 : static_cast<float>(wqj::ROUNDTODIGITS(raw, places));
+                EXPECT_EQ(GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(0, inches, places).small, want) << inches;
+            }
+        }
     }
 }
 
