@@ -144,21 +144,29 @@ uint32_t millionths(float value) {
 // single can sit more than half such a unit away, and the text then differs,
 // down to scientific form: "9.869999E-4" for 0.000987.)
 std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
-    constexpr int64_t kMillion = 1000000;
+    constexpr uint32_t kMillion = 1000000;
     if (q == 0) return "0";
     if (q >= kMillion) return "1";
+    // Every number here is at most a million: 32-bit arithmetic, cheaper
+    // than the 64-bit of the text route and exact alike.
+    auto gcd = [](uint32_t a, uint32_t b) {
+        while (b != 0) {
+            const uint32_t r = a % b;
+            a = b;
+            b = r;
+        }
+        return a;
+    };
+    const double value = static_cast<double>(static_cast<long double>(q) / static_cast<long double>(kMillion));
+    uint32_t divisor = gcd(kMillion, q);
+    int64_t numerator = q / divisor;
+    int64_t denominator = kMillion / divisor;
     const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
-    int64_t numerator = q;
-    int64_t denominator = kMillion;
-    const double value = static_cast<double>(static_cast<long double>(numerator) / static_cast<long double>(denominator));
-    int64_t divisor = greatest_common_divisor(denominator, numerator);
-    numerator /= divisor;
-    denominator /= divisor;
     if (denominator > largest) {
         denominator = largest;
-        numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(largest));
+        numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(denominator));
         if (numerator > 0) {
-            divisor = greatest_common_divisor(denominator, numerator);
+            divisor = gcd(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
             numerator /= divisor;
             denominator /= divisor;
         }
