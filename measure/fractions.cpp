@@ -10,6 +10,7 @@
 #include "measure/fractions.h"
 
 #include <cstdint>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -119,8 +120,6 @@ std::string fraction_text_of_magnitude(float value, int32_t largest_denominator)
 // significant digits; for a single, whose value is m * 2^-k with m below
 // 2^24, value * 10^6 is never within that rounding's reach of a tie without
 // being one, so the exact product decides alike.
-constexpr uint32_t kFirstShortRoute = 10000;  // 0.01 in millionths
-
 uint32_t millionths(float value) {
     uint32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -135,14 +134,15 @@ uint32_t millionths(float value) {
     return static_cast<uint32_t>(whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0));
 }
 
-// DECIMALTOFRACTIONSTRING of a value 0 <= value < 1 whose millionths q are
-// 0 or from 10000 up, with the arithmetic of the text route. From 0.01 up,
-// the six decimals read back give a single within a third of a unit of the
+// DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q: the
+// fraction q / 10^6 reduced, or rounded to the largest denominator from the
+// double quotient. From 0.01 up this is the text route step for step: the
+// six decimals read back give a single within a third of a unit of the
 // seventh significant digit of q / 10^6, so its seven-digit text holds the
-// digits of q again: the fraction reduced is q / 10^6, and rounding to the
-// largest denominator starts from the same double quotient. (Below 0.01 a
-// single can sit more than half such a unit away, and the text then differs,
-// down to scientific form: "9.869999E-4" for 0.000987.)
+// digits of q again. Below 0.01 a single can sit more than half such a unit
+// away, and its seven-digit text then comes in exponent form ("9.869999E-4"
+// for 0.000987), which is no fraction at all; read from q, such a value
+// rounds as every other does ("" at sixteenths, "987/1000000" at millionths).
 std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
     constexpr uint32_t kMillion = 1000000;
     if (q == 0) return "0";
@@ -279,10 +279,14 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
 }
 
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
-    // A fractional inch, the formatter's case, is worked out on integers.
-    if (value >= 0 && value < 1) {
-        const uint32_t q = millionths(value);
-        if (q == 0 || q >= kFirstShortRoute) return fraction_of_millionths(q, largest_denominator);
+    // Below 1 in magnitude (fractional inches, the formatter's case) the
+    // fraction is worked out from the six decimals as an integer. A negative
+    // value keeps its sign unless it rounds to 0, as on the text route.
+    if (std::fabs(value) < 1) {
+        const uint32_t q = millionths(std::fabs(value));
+        std::string text = fraction_of_millionths(q, largest_denominator);
+        if (value < 0 && q != 0 && !text.empty()) text.insert(0, 1, '-');
+        return text;
     }
     return decimal_to_fraction_by_text(value, largest_denominator);
 }

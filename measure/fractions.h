@@ -22,8 +22,10 @@ std::string CONVERTFRACTIONDENOMINATOR(std::string_view text, int32_t new_denomi
 std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator);
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
 // DECIMALTOFRACTIONSTRING by its text route for every value: the value
-// written with six decimals, read back and reduced as a fraction text. The
-// export takes a shorter route to the same text for values from 0 to 1.
+// written with six decimals, read back and reduced as a fraction text. Below
+// 1 in magnitude the export reads the six decimals as an integer instead,
+// with the same text except where this route's seven-digit text comes in
+// exponent form (some values below 0.01).
 std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
 float FRACTIONSTRINGTODECIMAL(std::string_view text);
 

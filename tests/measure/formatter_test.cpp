@@ -139,6 +139,9 @@ TEST(FormatterImperial, FractionRoundedToAWholeInchIsCarried) {
         {0, 6, 0, 11.9375f, 16, "11 15/16\""},
         // 13/16 is 6.5 eighths: 6/8
         {0, 6, 0, 11.8125f, 8, "11 3/4\""},
+        // a thousandth of an inch is no sixteenth, not a number in exponent form
+        {0, 6, 0, 1.000987f, 16, "1\""},
+        {0, 6, 0, 1.000987f, 1000000, "1 987/1000000\""},
     };
     EXPECT_CASES(cases);
 }
