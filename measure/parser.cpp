@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -19,6 +20,10 @@
 #include "measure/units.h"
 #include "text/convert.h"
 #include "text/reverse.h"
+
+#if defined(__SSE2__)
+#  include <emmintrin.h>
+#endif
 
 namespace wqj {
 
@@ -156,19 +161,60 @@ bool needs_blank(char a, char b) {
     return (ka * kb) == 2;  // one number character and one other
 }
 
+#if defined(__SSE2__)
+// For the sixteen bytes from text[i] (i >= 1): bit k set when a blank goes
+// between text[i + k - 1] and text[i + k], by the rule of needs_blank.
+unsigned blanks_needed(const char* text, std::size_t i) {
+    auto number = [](__m128i x) {
+        const __m128i digit = _mm_sub_epi8(x, _mm_set1_epi8('0'));
+        const __m128i is_digit = _mm_cmpeq_epi8(_mm_min_epu8(digit, _mm_set1_epi8(9)), digit);
+        return _mm_or_si128(_mm_or_si128(is_digit, _mm_cmpeq_epi8(x, _mm_set1_epi8('.'))),
+                            _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('/')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\\'))));
+    };
+    const __m128i cur = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+    const __m128i prev = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i - 1));
+    const __m128i blank = _mm_set1_epi8(' ');
+    const __m128i either_blank = _mm_or_si128(_mm_cmpeq_epi8(cur, blank), _mm_cmpeq_epi8(prev, blank));
+    const __m128i kinds_differ = _mm_xor_si128(number(cur), number(prev));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(either_blank, kinds_differ)));
+}
+#endif
+
 }  // namespace
 
 std::size_t separated_size(std::string_view text) {
     if (trim_blanks(text).empty()) return 0;
     std::size_t added = 0;
-    for (std::size_t i = 1; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
+    std::size_t i = 1;
+#if defined(__SSE2__)
+    for (; i + 16 <= text.size(); i += 16) added += static_cast<std::size_t>(std::popcount(blanks_needed(text.data(), i)));
+#endif
+    for (; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
     return text.size() + added;
 }
 
 void separate_into(std::string_view text, std::span<char> out) {
     char* to = out.data();
     *to++ = text[0];
-    for (std::size_t i = 1; i < text.size(); ++i) {
+    std::size_t i = 1;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: copied whole where no blank goes among them.
+    for (; i + 16 <= text.size(); i += 16) {
+        const unsigned need = blanks_needed(text.data(), i);
+        if (need == 0) {
+            std::memcpy(to, text.data() + i, 16);
+            to += 16;
+            continue;
+        }
+        // A blank is written ahead of every byte and kept only where needed.
+        for (std::size_t k = 0; k < 16; ++k) {
+            *to = ' ';
+            to += (need >> k) & 1u;
+            *to++ = text[i + k];
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
         if (needs_blank(text[i - 1], text[i])) *to++ = ' ';
         *to++ = text[i];
     }
