@@ -4,9 +4,13 @@
 // export that returns a text of that size does).
 #include <cstring>
 
+#include <sys/mman.h>
+
 #if defined(__GLIBC__)
 #  include <malloc.h>
 #endif
+
+#include <vector>
 
 #include "bench_support.h"
 
@@ -39,6 +43,41 @@ void BM_ResultBaseline(benchmark::State& state) {
     count_bytes(state, text.size());
 }
 BENCHMARK(BM_ResultBaseline)->Apply(long_sizes);
+
+// What a host that allocates afresh sees for a result of the input's size:
+// new pages on every call (mapped and released here, whatever the heap
+// keeps) and the bytes copied into them once.
+void BM_FreshCopyBaseline(benchmark::State& state) {
+    const std::string text = repeated("item-012345678,", size_of(state), "last");
+    for (auto _ : state) {
+        void* pages = mmap(nullptr, text.size(), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (pages == MAP_FAILED) {
+            state.SkipWithError("mmap failed");
+            break;
+        }
+        std::memcpy(pages, text.data(), text.size());
+        benchmark::DoNotOptimize(pages);
+        munmap(pages, text.size());
+    }
+    count_bytes(state, text.size());
+}
+BENCHMARK(BM_FreshCopyBaseline)->Apply(long_sizes)->Arg(separated_units_size(kMiB))->Arg(separated_units_size(16 * kMiB));
+
+// What an export that rewrites one field of a caller's record does at least:
+// the record refreshed in the buffer (as each of those benchmarks does before
+// its call) and the bytes after the middle field moved once.
+void BM_MoveTailBaseline(benchmark::State& state) {
+    const std::string text = repeated("item-012345678,", size_of(state), "last");
+    std::vector<char> buffer(text.size() + 16);
+    const std::size_t middle = text.size() / 2;
+    for (auto _ : state) {
+        std::memcpy(buffer.data(), text.c_str(), text.size() + 1);
+        std::memmove(buffer.data() + middle - 11, buffer.data() + middle, text.size() + 1 - middle);
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    count_bytes(state, text.size());
+}
+BENCHMARK(BM_MoveTailBaseline)->Apply(long_sizes);
 
 }  // namespace
 

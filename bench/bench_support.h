@@ -27,6 +27,11 @@ inline std::string repeated(std::string_view unit, std::size_t bytes, std::strin
     return s;
 }
 
+// The text "6ft4in " repeated within `bytes`, and how long it is once
+// SEPARATEMEASUREMENTSINTEXTSTRING has put blanks between numbers and units.
+inline std::string units_text(std::size_t bytes) { return repeated("6ft4in ", bytes); }
+inline int64_t separated_units_size(int64_t bytes) { return bytes / 7 * 10; }
+
 // The size asked of a benchmark, in bytes.
 inline std::size_t size_of(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)); }
 

@@ -62,6 +62,46 @@ void BM_SetFieldCommaSeparated(benchmark::State& state) {
     set_bytes(state, text.size());
 }
 
+// A record of many short fields ("ab,ab,..."): counting them, and reading
+// the last one, which should cost about the same.
+std::string short_fields(std::size_t bytes) { return repeated("ab,", bytes, "ab"); }
+
+void BM_ParseCountShortFields(benchmark::State& state) {
+    const std::string text = short_fields(size_of(state));
+    for (auto _ : state) benchmark::DoNotOptimize(PARSECOUNTDLL(text.c_str(), ","));
+    set_bytes(state, text.size());
+}
+
+void BM_GetLastShortField(benchmark::State& state) {
+    const std::string text = short_fields(size_of(state));
+    for (auto _ : state) free_string(GETSTRINGPARTFROMSTRINGBYPOSITION(text.c_str(), -1, ","));
+    set_bytes(state, text.size());
+}
+
+// A field in the middle of the record replaced and an item there removed,
+// each on a fresh copy of the record: about one move of the bytes after it.
+void BM_SetMiddleField(benchmark::State& state) {
+    const std::string text = long_list(size_of(state));
+    const int32_t n = PARSECOUNTDLL(text.c_str(), ",");
+    std::vector<char> buffer(text.size() + 16);
+    for (auto _ : state) {
+        std::memcpy(buffer.data(), text.c_str(), text.size() + 1);
+        benchmark::DoNotOptimize(SETSTRINGPARTINSTRINGBYPOSITION(buffer.data(), n / 2, "end", ","));
+    }
+    set_bytes(state, text.size());
+}
+
+void BM_RemoveMiddleItem(benchmark::State& state) {
+    const std::string text = long_list(size_of(state));
+    const int32_t n = PARSECOUNTDLL(text.c_str(), ",");
+    std::vector<char> buffer(text.size() + 1);
+    for (auto _ : state) {
+        std::memcpy(buffer.data(), text.c_str(), text.size() + 1);
+        benchmark::DoNotOptimize(REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(buffer.data(), n / 2, ","));
+    }
+    set_bytes(state, text.size());
+}
+
 void BM_CreateFromLongItems(benchmark::State& state) {
     const std::string item(std::size_t(state.range(0)) / 10, 'x');
     char delimiter[2] = ",";
@@ -128,6 +168,10 @@ BENCHMARK(BM_GetLastField)->Apply(long_sizes);
 BENCHMARK(BM_GetValueOfLastField)->Apply(long_sizes);
 BENCHMARK(BM_SetLastField)->Apply(long_sizes);
 BENCHMARK(BM_SetFieldCommaSeparated)->Apply(long_sizes);
+BENCHMARK(BM_ParseCountShortFields)->Apply(long_sizes);
+BENCHMARK(BM_GetLastShortField)->Apply(long_sizes);
+BENCHMARK(BM_SetMiddleField)->Apply(long_sizes);
+BENCHMARK(BM_RemoveMiddleItem)->Apply(long_sizes);
 BENCHMARK(BM_CreateFromLongItems)->Apply(long_sizes);
 BENCHMARK(BM_AddToLongList)->Apply(long_sizes);
 BENCHMARK(BM_FindLastItem)->Args({kMiB, 1})->Args({16 * kMiB, 1})->Args({kMiB, 0})->Args({16 * kMiB, 0});

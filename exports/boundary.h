@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -48,6 +49,17 @@ inline std::string_view host_string_in(WQJSTRING s) { return platform::host_stri
 
 // A result text as a new host string; empty text gives a null handle.
 inline WQJSTRING host_string(std::string_view text) { return platform::allocate_host_string(text); }
+
+// A result text of `length` bytes written straight into a new host string
+// by fill(std::span<char>), which must not throw; a length of 0 gives a null
+// handle.
+template <class Fill>
+WQJSTRING host_string_filled(std::size_t length, Fill&& fill) {
+    if (length == 0) return nullptr;
+    char* s = platform::allocate_host_string_to_fill(length);
+    fill(std::span<char>(s, length));
+    return s;
+}
 
 // Copies `text` and a NUL into the caller's buffer (ignored when null).
 inline void write_back(char* buffer, std::string_view text) {

@@ -68,6 +68,14 @@ int32_t WQJ_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t pos
     return call(int32_t{0}, [&] {
         std::string_view old;
         if (!rewritable_text_in(list, old)) return int32_t{0};  // nothing is written
+        // Mostly only the bytes after the item move, in the caller's buffer.
+        if (list != nullptr) {
+            if (const auto cut = wqj::removed_item_in_place(old, position, text_in(delimiter))) {
+                if (cut->length != 0)
+                    std::memmove(list + cut->at, list + cut->at + cut->length, old.size() - cut->at - cut->length + 1);
+                return int32_t{cut->removed ? 1 : 0};
+            }
+        }
         const wqj::RemovedItem rebuilt = wqj::REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(old, position, text_in(delimiter));
         write_back(list, rebuilt.list);  // never longer than the old list
         return int32_t{rebuilt.removed ? 1 : 0};

@@ -16,11 +16,13 @@ WQJSTRING WQJ_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* text) {
     return call(WQJSTRING{}, [&] {
         std::string_view entry;
         if (!rewritable_text_in(text, entry)) return WQJSTRING{};  // nothing is written
-        const std::string separated = wqj::SEPARATEMEASUREMENTSINTEXTSTRING(entry);
-        // A blank entry gives empty text and leaves the buffer as it is.
-        if (separated.empty()) return WQJSTRING{};
-        WQJSTRING result = host_string(separated);
-        write_back(text, separated);
+        // Written once, into the result, and copied from there into the
+        // buffer. A blank entry gives empty text and leaves the buffer as it is.
+        const std::size_t size = wqj::separated_size(entry);
+        if (size == 0) return WQJSTRING{};
+        WQJSTRING result =
+            host_string_filled(size, [&](std::span<char> out) { wqj::separate_into(entry, out); });
+        write_back(text, std::string_view(result, size));
         return result;
     });
 }

@@ -7,6 +7,8 @@
 #include "measure/formatter.h"
 
 #include <cmath>
+#include <cstring>
+#include <stdexcept>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -52,9 +54,58 @@ constexpr Layout kImperialLayouts[] = {
 static_assert(std::size(kImperialLayouts) == FORMATINCHESPLAIN + 1);
 
 // A number written by NUMBERTOTEXT, blanks trimmed at both ends, appended.
-void append_number(std::string& out, long double value, int digits) {
+// A whole number below 10^digits, what feet, inches and millimetres mostly
+// are, is its plain digits.
+void append_number(FormattedLength& out, long double value, int digits) {
+    static constexpr long double kLimits[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L,
+                                              1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
+    if (digits >= 1 && digits <= 15 && value >= 0 && value < kLimits[digits]) {
+        const auto whole = static_cast<uint64_t>(value);
+        if (static_cast<long double>(whole) == value) {
+            char text[20];
+            std::size_t at = sizeof text;
+            // In 32 bits where the number fits: cheaper on both builds.
+            if (whole <= UINT32_MAX) {
+                auto rest = static_cast<uint32_t>(whole);
+                do {
+                    text[--at] = static_cast<char>('0' + rest % 10);
+                    rest /= 10;
+                } while (rest != 0);
+                out.append(std::string_view(text + at, sizeof text - at));
+                return;
+            }
+            uint64_t rest = whole;
+            do {
+                text[--at] = static_cast<char>('0' + rest % 10);
+                rest /= 10;
+            } while (rest != 0);
+            out.append(std::string_view(text + at, sizeof text - at));
+            return;
+        }
+    }
     const std::string text = NUMBERTOTEXT(value, digits);
     out.append(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)));
+}
+
+// A part (feet, inches, metres, millimetres) written with 7 digits. Parts
+// are mostly whole numbers below 10^7, told and converted in single
+// precision here.
+void append_part(FormattedLength& out, float value) {
+    if (value >= 0 && value < 1e7f) {
+        const auto whole = static_cast<int32_t>(value);
+        if (static_cast<float>(whole) == value) {
+            char text[8];
+            std::size_t at = sizeof text;
+            auto rest = static_cast<uint32_t>(whole);
+            do {
+                text[--at] = static_cast<char>('0' + rest % 10);
+                rest /= 10;
+            } while (rest != 0);
+            out.append(std::string_view(text + at, sizeof text - at));
+            return;
+        }
+    }
+    append_number(out, value, 7);
 }
 
 // The decimals of a fractional inch (0 < small < 1) as text: ".5", ".25".
@@ -86,50 +137,52 @@ bool blank(std::string_view text) { return TRIMLEFTBLANKS(text).empty(); }
 
 // Trims the assembled text in place; it becomes empty text when nothing but
 // blanks or the small label is left.
-std::string finish(std::string text, std::string_view small_label) {
-    const std::string_view trimmed = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
-    if (trimmed.empty() || trimmed == TRIMRIGHTBLANKS(TRIMLEFTBLANKS(small_label))) return {};
-    const std::size_t first = static_cast<std::size_t>(trimmed.data() - text.data());
-    text.resize(first + trimmed.size());
-    text.erase(0, first);
-    return text;
+void finish(FormattedLength& text, std::string_view small_label) {
+    const std::string_view all = text.view();
+    std::size_t first = 0, last = all.size();
+    while (first < last && all[first] == ' ') ++first;
+    while (last > first && all[last - 1] == ' ') --last;
+    const std::string_view trimmed = all.substr(first, last - first);
+    if (trimmed.empty() || trimmed == TRIMRIGHTBLANKS(TRIMLEFTBLANKS(small_label))) {
+        text.keep(0, 0);
+        return;
+    }
+    text.keep(first, trimmed.size());
 }
 
-std::string metric_text(int32_t system, int32_t style, const MeasurementParts& p, int32_t places) {
-    std::string text;
-    text.reserve(32);
+void metric_text(FormattedLength& text, int32_t system, int32_t style, const MeasurementParts& p, int32_t places) {
     switch (style) {
         case FORMATMETERSMILLIMETERSWORDS:
             if (p.big > 0) {
-                append_number(text, p.big, 7);
-                text += ' ';
-                text += GETMEASUREMENTLABEL(system, LABELMETERSWORD, p.big);
+                append_part(text, p.big);
+                text.append(' ');
+                text.append(measurement_label(system, LABELMETERSWORD, p.big));
             }
             if (p.mid > 0) {
-                text += ' ';
-                append_number(text, p.mid, 7);
-                text += ' ';
-                text += GETMEASUREMENTLABEL(system, LABELMILLIMETERSWORD, p.mid);
+                text.append(' ');
+                append_part(text, p.mid);
+                text.append(' ');
+                text.append(measurement_label(system, LABELMILLIMETERSWORD, p.mid));
             }
             break;
         case FORMATMETERSMILLIMETERSABBREV:
             if (p.big > 0) {
-                append_number(text, p.big, 7);
-                text += "m ";
+                append_part(text, p.big);
+                text.append("m ");
             }
             if (p.mid > 0) {
-                append_number(text, p.mid, 7);
-                text += "mm";
+                append_part(text, p.mid);
+                text.append("mm");
             }
             break;
         case FORMATMETERSWORDS:
         case FORMATMETERSABBREV:
             if (static_cast<long double>(p.big) + p.mid > 0) {
                 append_number(text, ROUNDTODIGITS(static_cast<long double>(p.mid) / 1000 + p.big, places), 15);
-                text += ' ';
+                text.append(' ');
                 // The word follows the whole metres: 1.5 m is "1.5 Meter".
-                text += style == FORMATMETERSWORDS ? GETMEASUREMENTLABEL(system, LABELMETERSWORD, p.big)
-                                                   : std::string("m");
+                text.append(style == FORMATMETERSWORDS ? measurement_label(system, LABELMETERSWORD, p.big)
+                                                       : std::string_view("m"));
             }
             break;
         case FORMATMILLIMETERSABBREV:
@@ -141,24 +194,24 @@ std::string metric_text(int32_t system, int32_t style, const MeasurementParts& p
             const long double total = p.mid + 1000.0L * p.big;
             if (std::isnan(total)) break;
             append_number(text, total, 7);
-            if (style == FORMATMILLIMETERSABBREV) text += " mm";
+            if (style == FORMATMILLIMETERSABBREV) text.append(" mm");
             break;
         }
         case FORMATMETERSCENTIMETERSABBREV:
             if (p.big > 0) {
-                append_number(text, p.big, 7);
-                text += "m ";
+                append_part(text, p.big);
+                text.append("m ");
             }
             if (p.mid > 0) {
                 // Whole centimetres; the millimetres beyond them are dropped.
                 append_number(text, INTEGERDIVIDE(p.mid, 10), 15);
-                text += "cm";
+                text.append("cm");
             }
             break;
         default:
             break;
     }
-    return finish(std::move(text), {});
+    finish(text, {});
 }
 
 }  // namespace
@@ -177,13 +230,31 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
         p.big = static_cast<float>(TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
         p.mid = static_cast<float>(TRUNCATETOWARDZERO(inches - 12.0L * p.big));
         p.small = static_cast<float>(inches - 12.0L * p.big - p.mid);
-        if (p.small != 0) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
+        // At 18 decimals (what 20 and every count outside 0 to 18 mean) a
+        // single of 2^-20 or more comes back unchanged: the rounding moves it
+        // by at most 5e-19, far below half its last place.
+        const bool unchanged = (places < 0 || places >= 18) && std::fabs(p.small) >= 0x1p-20f;
+        if (p.small != 0 && !unchanged) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
     }
     return p;
 }
 
+void FormattedLength::overflow() { throw std::length_error("formatted length"); }
+
+void FormattedLength::keep(std::size_t first, std::size_t count) {
+    if (first != 0 && count != 0) std::memmove(bytes_, bytes_ + first, count);
+    size_ = count;
+}
+
 std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
                                       int32_t places) {
+    FormattedLength text;
+    format_inches(text, system, style, number_style, inches, places);
+    return std::string(text.view());
+}
+
+void format_inches(FormattedLength& text, int32_t system, int32_t style, int32_t number_style, float inches,
+                   int32_t places) {
     // places is the largest denominator with fractions, else the decimals.
     const bool fractions = system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL;
     MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
@@ -214,7 +285,10 @@ std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t num
         if (blank(small_text)) p.small = 0;
     }
 
-    if (system == SYSTEMMETRIC) return metric_text(system, style, p, places);
+    if (system == SYSTEMMETRIC) {
+        metric_text(text, system, style, p, places);
+        return;
+    }
 
     // Imperial: the layout of the style. Codes outside the styles have
     // neither labels nor a separator.
@@ -233,31 +307,34 @@ std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t num
     const std::string_view separator = layout.separator;
 
     // The word labels take their number from the value as it is written.
-    std::string big_label = GETMEASUREMENTLABEL(system, big_kind, p.big);
-    std::string small_label =
-        GETMEASUREMENTLABEL(system, small_kind, static_cast<float>(static_cast<long double>(p.mid) + p.small));
     // Words and abbreviations stand one blank after their number; the marks
     // attach to it.
-    if (!big_label.empty() && big_kind != LABELFEETMARK) big_label.insert(0, 1, ' ');
-    if (!small_label.empty() && small_kind != LABELINCHESMARK) small_label.insert(0, 1, ' ');
+    const std::string_view big_label = measurement_label(system, big_kind, p.big);
+    const std::string_view small_label =
+        measurement_label(system, small_kind, static_cast<float>(static_cast<long double>(p.mid) + p.small));
+    const bool big_blank = !big_label.empty() && big_kind != LABELFEETMARK;
+    const bool small_blank = !small_label.empty() && small_kind != LABELINCHESMARK;
+    auto append_small_label = [&] {
+        if (small_blank) text.append(' ');
+        text.append(small_label);
+    };
 
-    std::string text;
-    text.reserve(32);
     const bool inches_follow = static_cast<long double>(p.mid) + p.small > 0;
     if (p.big > 0) {
-        append_number(text, p.big, 7);
-        text += big_label;
-        if (inches_follow) text += separator;
+        append_part(text, p.big);
+        if (big_blank) text.append(' ');
+        text.append(big_label);
+        if (inches_follow) text.append(separator);
     }
     if (p.mid > 0) {
-        append_number(text, p.mid, 7);
-        if (p.small > 0) text += small_text;
-        text += small_label;
+        append_part(text, p.mid);
+        if (p.small > 0) text.append(small_text);
+        append_small_label();
     } else if (p.small > 0) {
-        text += small_text;
-        text += small_label;
+        text.append(small_text);
+        append_small_label();
     }
-    return finish(std::move(text), small_label);
+    finish(text, small_label);
 }
 
 }  // namespace wqj

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace wqj {
 
@@ -14,8 +16,38 @@ struct MeasurementParts {
     float small = 0;
 };
 
+// A formatted length, written in place: the longest text a style makes (a
+// number in exponent form, a label, a separator, whole inches and a
+// fractional inch of up to 71 decimals) stays well within it.
+class FormattedLength {
+public:
+    static constexpr std::size_t kRoom = 256;
+    std::string_view view() const { return {bytes_, size_}; }
+    void append(std::string_view text) {
+        // No style comes near the room; a text that did would be a fault
+        // here, reported as the export's failure, never written past the end.
+        if (text.size() > kRoom - size_) overflow();
+        for (std::size_t i = 0; i < text.size(); ++i) bytes_[size_ + i] = text[i];
+        size_ += text.size();
+    }
+    void append(char c) {
+        if (size_ == kRoom) overflow();
+        bytes_[size_++] = c;
+    }
+    // Keeps `count` bytes from `first` and drops the rest.
+    void keep(std::size_t first, std::size_t count);
+
+private:
+    [[noreturn]] static void overflow();
+    char bytes_[kRoom];
+    std::size_t size_ = 0;
+};
+
 MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places);
 std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
                                       int32_t places);
+// The same text, written into `out` (empty text leaves it empty).
+void format_inches(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,
+                   int32_t places);
 
 }  // namespace wqj

@@ -10,6 +10,8 @@
 #include "measure/fractions.h"
 
 #include <cstdint>
+#include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "text/convert.h"
@@ -31,6 +33,18 @@ int32_t run_value(std::string_view run) {
     for (const char c : run) {
         if (!is_digit(c)) return ROUNDTOINTEGER(TEXTTONUMBER(run));
         value = value * 10 + static_cast<uint64_t>(c - '0');
+    }
+    return value > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max()
+                                                                                : static_cast<int32_t>(value);
+}
+
+// run_value of a digit run given back to front ("52" reads as 25).
+int32_t reversed_run_value(std::string_view run) {
+    if (run.size() > 18) return run_value(REVERSESTRINGDLL(run));
+    uint64_t value = 0;
+    for (std::size_t i = run.size(); i-- > 0;) {
+        if (!is_digit(run[i])) return run_value(REVERSESTRINGDLL(run));
+        value = value * 10 + static_cast<uint64_t>(run[i] - '0');
     }
     return value > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max()
                                                                                 : static_cast<int32_t>(value);
@@ -98,6 +112,80 @@ std::string fraction_text_of_magnitude(float value, int32_t largest_denominator)
     fraction += "/1";
     fraction.append(decimals.size(), '0');
     return REDUCEFRACTION(trimmed(fraction), largest_denominator);
+}
+
+// The value's six decimal places as FORMATWITHMASK(value, ".######") writes
+// them, as a count of millionths: value * 10^6 rounded to nearest, ties to
+// even, for 0 <= value < 1. FORMATWITHMASK rounds the value's first 18
+// significant digits; for a single, whose value is m * 2^-k with m below
+// 2^24, value * 10^6 is never within that rounding's reach of a tie without
+// being one, so the exact product decides alike.
+uint32_t millionths(float value) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const uint32_t biased = (bits >> 23) & 0xFFu;
+    if (biased == 0) return 0;  // zero or subnormal: far below half a millionth
+    const uint64_t product = (uint64_t{(bits & 0x7FFFFFu) | 0x800000u}) * 1000000u;  // below 2^44
+    const uint32_t shift = 150u - biased;  // value = m * 2^-shift, shift >= 24 below 1
+    if (shift > 44) return 0;              // the product is below half a unit
+    const uint64_t whole = product >> shift;
+    const uint64_t rest = product & ((uint64_t{1} << shift) - 1);
+    const uint64_t half = uint64_t{1} << (shift - 1);
+    return static_cast<uint32_t>(whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0));
+}
+
+// DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q: the
+// fraction q / 10^6 reduced, or rounded to the largest denominator from the
+// double quotient. From 0.01 up this is the text route step for step: the
+// six decimals read back give a single within a third of a unit of the
+// seventh significant digit of q / 10^6, so its seven-digit text holds the
+// digits of q again. Below 0.01 a single can sit more than half such a unit
+// away, and its seven-digit text then comes in exponent form ("9.869999E-4"
+// for 0.000987), which is no fraction at all; read from q, such a value
+// rounds as every other does ("" at sixteenths, "987/1000000" at millionths).
+std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
+    constexpr uint32_t kMillion = 1000000;
+    if (q == 0) return "0";
+    if (q >= kMillion) return "1";
+    // Every number here is at most a million: 32-bit arithmetic, cheaper
+    // than the 64-bit of the text route and exact alike.
+    auto gcd = [](uint32_t a, uint32_t b) {
+        while (b != 0) {
+            const uint32_t r = a % b;
+            a = b;
+            b = r;
+        }
+        return a;
+    };
+    const double value = static_cast<double>(static_cast<long double>(q) / static_cast<long double>(kMillion));
+    uint32_t divisor = gcd(kMillion, q);
+    int64_t numerator = q / divisor;
+    int64_t denominator = kMillion / divisor;
+    const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
+    if (denominator > largest) {
+        denominator = largest;
+        numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(denominator));
+        if (numerator > 0) {
+            divisor = gcd(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
+            numerator /= divisor;
+            denominator /= divisor;
+        }
+    }
+    if (numerator <= 0) return {};
+    if (numerator == denominator) return "1";  // rounded up to a whole unit
+    // Both below 10^6 here: "numerator/denominator" written back to front.
+    char text[16];
+    std::size_t at = sizeof text;
+    auto put = [&](uint32_t n) {
+        do {
+            text[--at] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n != 0);
+    };
+    put(static_cast<uint32_t>(denominator));
+    text[--at] = '/';
+    put(static_cast<uint32_t>(numerator));
+    return std::string(text + at, sizeof text - at);
 }
 
 }  // namespace
@@ -191,6 +279,19 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
 }
 
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
+    // Below 1 in magnitude (fractional inches, the formatter's case) the
+    // fraction is worked out from the six decimals as an integer. A negative
+    // value keeps its sign unless it rounds to 0, as on the text route.
+    if (std::fabs(value) < 1) {
+        const uint32_t q = millionths(std::fabs(value));
+        std::string text = fraction_of_millionths(q, largest_denominator);
+        if (value < 0 && q != 0 && !text.empty()) text.insert(0, 1, '-');
+        return text;
+    }
+    return decimal_to_fraction_by_text(value, largest_denominator);
+}
+
+std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator) {
     // Six decimal places, kept in single precision.
     const auto rounded = static_cast<float>(TEXTTONUMBER(FORMATWITHMASK(value, ".######")));
     // A negative value is written as "-" and the text of its magnitude, so
@@ -211,6 +312,10 @@ float FRACTIONSTRINGTODECIMAL(std::string_view text) {
 }
 
 std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end) {
+    return find_fraction(text, from_end, true);
+}
+
+std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text) {
     const std::string_view t = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
     if (t.size() < 3) return std::nullopt;
     const bool reversed = from_end == -1;
@@ -232,15 +337,14 @@ std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t f
     found.remainder.append(t.substr(after_end));
 
     // A reversed text holds the denominator first, each run back to front.
-    const std::string numerator_run = reversed ? REVERSESTRINGDLL(after) : std::string(before);
-    const std::string denominator_run = reversed ? REVERSESTRINGDLL(before) : std::string(after);
-    const int32_t numerator = run_value(numerator_run);
-    const int32_t denominator = run_value(denominator_run);
+    const int32_t numerator = reversed ? reversed_run_value(after) : run_value(before);
+    const int32_t denominator = reversed ? reversed_run_value(before) : run_value(after);
     // A zero denominator is not rejected: it gives an infinite value, also
     // over a zero numerator, so that the value never becomes NaN.
     found.value = denominator == 0
                       ? std::numeric_limits<float>::infinity()
                       : static_cast<float>(static_cast<long double>(numerator) / denominator);
+    if (!with_text) return found;
     // In reading order, each integer written as fraction texts write them
     // ("03/016" gives "3/16"; a saturated run gives 2147483647).
     found.text = integer_text(numerator);

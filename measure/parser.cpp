@@ -9,14 +9,21 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <limits>
 #include <optional>
+#include <span>
 
 #include "frame/globals.h"
 #include "measure/fractions.h"
 #include "measure/units.h"
 #include "text/convert.h"
 #include "text/reverse.h"
+
+#if defined(__SSE2__)
+#  include <emmintrin.h>
+#endif
 
 namespace wqj {
 
@@ -80,12 +87,41 @@ public:
             if (begin > 0 && size < 16) lengths_[static_cast<unsigned char>(entry[begin])] |= uint16_t(1u << size);
         }
     }
+    // Whether any word of the entry (after its first) begins with byte c.
+    bool has_first(char c) const { return lengths_[static_cast<unsigned char>(c)] != 0; }
     bool may_hold(std::string_view word) const {
         return word.size() < 16 && (lengths_[static_cast<unsigned char>(word.front())] >> word.size() & 1u) != 0;
     }
 
 private:
     std::array<uint16_t, 256> lengths_{};
+};
+
+// The bytes the unit words of each pass begin with, each once: a pass none
+// of whose first bytes begins a word of the entry has nothing to find.
+struct PassFirstBytes {
+    std::array<std::array<char, 8>, std::size(kPasses)> bytes{};
+    std::array<std::size_t, std::size(kPasses)> count{};
+    PassFirstBytes() {
+        for (std::size_t i = 0; i < std::size(kPasses); ++i) {
+            for (const std::string_view word : designators(kPasses[i].system, kPasses[i].unit)) {
+                const auto first = bytes[i].begin();
+                const auto last = first + static_cast<std::ptrdiff_t>(count[i]);
+                if (std::find(first, last, word.front()) != last) continue;
+                if (count[i] == bytes[i].size()) {  // too many to tell apart: the pass is always walked
+                    count[i] = 0;
+                    break;
+                }
+                bytes[i][count[i]++] = word.front();
+            }
+        }
+    }
+    bool may_find(std::size_t pass, const WordIndex& words) const {
+        if (count[pass] == 0) return true;
+        for (std::size_t k = 0; k < count[pass]; ++k)
+            if (words.has_first(bytes[pass][k])) return true;
+        return false;
+    }
 };
 
 float to_inches(const UnitPass& pass, float amount) {
@@ -105,35 +141,88 @@ bool ISMEASUREMENTCHARACTER(std::string_view text) {
            ISMEASUREMENTCHARACTERFORSYSTEM(SYSTEMMETRIC, text);
 }
 
-std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
-    if (trim_blanks(text).empty()) return {};
-    // A blank goes between two neighbours when neither is a blank and
-    // exactly one of them belongs to a number. An inserted blank never calls
-    // for another, so each original pair is judged once.
-    // By a table of byte kinds (blank, number character, anything else): a
-    // blank is needed exactly when the two kinds differ and neither is blank.
-    static constexpr auto kKinds = [] {
-        std::array<uint8_t, 256> kinds{};
-        for (int c = 0; c < 256; ++c)
-            kinds[static_cast<std::size_t>(c)] = c == ' ' ? 0 : (is_any_measurement_char(static_cast<char>(c)) ? 1 : 2);
-        return kinds;
-    }();
-    auto needs_blank = [](char a, char b) {
-        const uint8_t ka = kKinds[static_cast<unsigned char>(a)];
-        const uint8_t kb = kKinds[static_cast<unsigned char>(b)];
-        return (ka * kb) == 2;  // one number character and one other
+namespace {
+
+// A blank goes between two neighbours when neither is a blank and exactly
+// one of them belongs to a number. An inserted blank never calls for
+// another, so each original pair is judged once. By a table of byte kinds
+// (blank, number character, anything else): a blank is needed exactly when
+// the two kinds differ and neither is blank.
+constexpr auto kSeparationKinds = [] {
+    std::array<uint8_t, 256> kinds{};
+    for (int c = 0; c < 256; ++c)
+        kinds[static_cast<std::size_t>(c)] = c == ' ' ? 0 : (is_any_measurement_char(static_cast<char>(c)) ? 1 : 2);
+    return kinds;
+}();
+
+bool needs_blank(char a, char b) {
+    const uint8_t ka = kSeparationKinds[static_cast<unsigned char>(a)];
+    const uint8_t kb = kSeparationKinds[static_cast<unsigned char>(b)];
+    return (ka * kb) == 2;  // one number character and one other
+}
+
+#if defined(__SSE2__)
+// For the sixteen bytes from text[i] (i >= 1): bit k set when a blank goes
+// between text[i + k - 1] and text[i + k], by the rule of needs_blank.
+unsigned blanks_needed(const char* text, std::size_t i) {
+    auto number = [](__m128i x) {
+        const __m128i digit = _mm_sub_epi8(x, _mm_set1_epi8('0'));
+        const __m128i is_digit = _mm_cmpeq_epi8(_mm_min_epu8(digit, _mm_set1_epi8(9)), digit);
+        return _mm_or_si128(_mm_or_si128(is_digit, _mm_cmpeq_epi8(x, _mm_set1_epi8('.'))),
+                            _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('/')), _mm_cmpeq_epi8(x, _mm_set1_epi8('\\'))));
     };
+    const __m128i cur = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+    const __m128i prev = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i - 1));
+    const __m128i blank = _mm_set1_epi8(' ');
+    const __m128i either_blank = _mm_or_si128(_mm_cmpeq_epi8(cur, blank), _mm_cmpeq_epi8(prev, blank));
+    const __m128i kinds_differ = _mm_xor_si128(number(cur), number(prev));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(either_blank, kinds_differ)));
+}
+#endif
+
+}  // namespace
+
+std::size_t separated_size(std::string_view text) {
+    if (trim_blanks(text).empty()) return 0;
     std::size_t added = 0;
-    for (std::size_t i = 1; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
-    // Sized once and written through a pointer: a 16 MiB entry is one
-    // allocation and two plain passes.
-    std::string out(text.size() + added, ' ');
+    std::size_t i = 1;
+#if defined(__SSE2__)
+    for (; i + 16 <= text.size(); i += 16) added += static_cast<std::size_t>(std::popcount(blanks_needed(text.data(), i)));
+#endif
+    for (; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
+    return text.size() + added;
+}
+
+void separate_into(std::string_view text, std::span<char> out) {
     char* to = out.data();
     *to++ = text[0];
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        to += needs_blank(text[i - 1], text[i]) ? 1 : 0;  // the blank is already there
+    std::size_t i = 1;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: copied whole where no blank goes among them.
+    for (; i + 16 <= text.size(); i += 16) {
+        const unsigned need = blanks_needed(text.data(), i);
+        if (need == 0) {
+            std::memcpy(to, text.data() + i, 16);
+            to += 16;
+            continue;
+        }
+        // A blank is written ahead of every byte and kept only where needed.
+        for (std::size_t k = 0; k < 16; ++k) {
+            *to = ' ';
+            to += (need >> k) & 1u;
+            *to++ = text[i + k];
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if (needs_blank(text[i - 1], text[i])) *to++ = ' ';
         *to++ = text[i];
     }
+}
+
+std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
+    std::string out(separated_size(text), ' ');
+    if (!out.empty()) separate_into(text, out);
     return out;
 }
 
@@ -170,7 +259,7 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
 
     // The fraction is cut out of s as one block; what stays is read for the
     // whole number.
-    const std::optional<FoundFraction> fraction = FINDFRACTIONINTEXT(s, backward ? -1 : 0);
+    const std::optional<FoundFraction> fraction = find_fraction(s, backward ? -1 : 0, false);
     float f = 0;
     std::string_view rest = s;
     std::size_t cut_at = 0;   // where the block stood in s
@@ -230,13 +319,21 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     int32_t s = 0;
     int32_t e = 0;
     const WordIndex words(entry);
-    for (const UnitPass& pass : kPasses) {
-        for (int32_t d = 0;; ++d) {
-            const std::string_view word = designator(pass.system, pass.unit, d);
-            if (word.empty()) break;
+    static const PassFirstBytes first_bytes;
+    for (std::size_t i = 0; i < std::size(kPasses); ++i) {
+        const UnitPass& pass = kPasses[i];
+        if (!first_bytes.may_find(i, words)) continue;
+        for (const std::string_view word : designators(pass.system, pass.unit)) {
             if (!words.may_hold(word)) continue;
-            const int32_t p = FINDTEXT(1, entry, GETMEASUREMENTDESIGNATOR(pass.system, pass.unit, d, 0));
-            if (p == 0) continue;
+            // The first " WORD " in T, as FINDTEXT from position 1 finds it.
+            char padded[32];
+            if (word.size() + 2 > sizeof padded) continue;  // longer than any unit word
+            padded[0] = ' ';
+            std::memcpy(padded + 1, word.data(), word.size());
+            padded[word.size() + 1] = ' ';
+            const std::size_t hit = entry.find(std::string_view(padded, word.size() + 2));
+            if (hit == std::string::npos) continue;
+            const auto p = static_cast<int32_t>(hit + 1);
             const float v = GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(pass.system, entry, p - 1, -1, s, e);
             // The number is checked as written, in its own unit.
             if (maximum > 0 && v > maximum) {

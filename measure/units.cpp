@@ -55,6 +55,17 @@ void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
     (*table)[system == 0 ? 0 : 1] = places;
 }
 
+std::span<const std::string_view> designators(int32_t system, int32_t unit) {
+    const Words* words = nullptr;
+    if (system == SYSTEMMETRIC) {
+        if (unit >= 0 && unit <= 3) words = &kMetricDesignators[unit];
+    } else if (unit >= 0 && unit <= 2) {
+        words = &kImperialDesignators[unit];
+    }
+    if (words == nullptr) return {};
+    return {words->begin(), words->size()};
+}
+
 std::string_view designator(int32_t system, int32_t unit, int32_t index) {
     if (system == SYSTEMMETRIC) {
         if (unit < 0 || unit > 3) return {};
@@ -74,6 +85,10 @@ std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index
 }
 
 std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
+    return std::string(measurement_label(system, kind, value));
+}
+
+std::string_view measurement_label(int32_t system, int32_t kind, float value) {
     std::string_view label;
     if (system == SYSTEMMETRIC) {
         switch (kind) {
@@ -97,7 +112,7 @@ std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
             default: break;
         }
     }
-    return std::string(label);
+    return label;
 }
 
 float CONVERTMEASUREMENT(float inches, int32_t kind) {

@@ -28,7 +28,8 @@ constexpr uint16_t kX87ModeBits = 0x0F3F;
 // arrives with x87 flags raised (clearing them on the way out would lose
 // them); the control word is loaded only when the host's mode differs from
 // the working one; flags the library raised are cleared on the way out;
-// MXCSR, mode and flags in one register, is reloaded only when it differs.
+// MXCSR, mode and flags in one register, is loaded on entry only when it
+// differs and given back on the way out.
 __attribute__((noinline)) void enter_working_fp_mode(FpState& saved) noexcept {
     uint16_t status = 0;
     __asm__ volatile("fnstsw %0" : "=m"(status));
@@ -64,9 +65,9 @@ __attribute__((noinline)) void leave_working_fp_mode(const FpState& saved) noexc
         __asm__ volatile("fnstcw %0" : "=m"(control));
         if (control != saved.x87_control) __asm__ volatile("fldcw %0" : : "m"(saved.x87_control));
     }
-    uint32_t mxcsr = 0;
-    __asm__ volatile("stmxcsr %0" : "=m"(mxcsr));
-    if (mxcsr != saved.mxcsr) __asm__ volatile("ldmxcsr %0" : : "m"(saved.mxcsr));
+    // Loaded unconditionally: ldmxcsr is cheap where stmxcsr, needed to
+    // compare first, is not (several nanoseconds on some processors).
+    __asm__ volatile("ldmxcsr %0" : : "m"(saved.mxcsr));
 }
 
 __attribute__((noinline)) void set_working_fp_mode() noexcept {

@@ -5,6 +5,7 @@
 // No other part of the library knows which operating system it runs on.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ using Handle = void*;
 // Allocates a host string holding `text`; empty text gives a null handle.
 // Throws std::bad_alloc when the string cannot be allocated.
 char* allocate_host_string(std::string_view text);
+// Allocates a host string of `length` bytes (length > 0) for the caller to
+// fill; its bytes are undefined until then. Throws std::bad_alloc when the
+// string cannot be allocated.
+char* allocate_host_string_to_fill(std::size_t length);
 // The payload of a host string (empty for a null handle).
 std::string_view host_string_bytes(const char* host_string);
 void free_host_string(char* host_string);

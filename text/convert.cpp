@@ -599,8 +599,10 @@ private:
     bool done_ = false;
 };
 
-// How often byte c occurs in text: sixteen bytes at a time where SSE2 is
-// there (every x86_64, and the DLL's i686 build), one at a time elsewhere.
+// How often byte c occurs in text. Where SSE2 is there (every x86_64, and
+// the DLL's i686 build), sixteen bytes are compared at a time and the hits
+// summed per byte lane (each compare gives -1 for a hit), the lanes added
+// up every 255 blocks before they could wrap; one at a time elsewhere.
 int64_t count_byte(std::string_view text, char c) {
     const size_t n = text.size();
     const char* p = text.data();
@@ -608,13 +610,59 @@ int64_t count_byte(std::string_view text, char c) {
     size_t i = 0;
 #if defined(__SSE2__)
     const __m128i wanted = _mm_set1_epi8(c);
-    for (; i + 16 <= n; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        total += std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))));
+    const __m128i zero = _mm_setzero_si128();
+    while (i + 16 <= n) {
+        __m128i lanes = zero;
+        const size_t blocks = std::min<size_t>((n - i) / 16, 255);
+        for (size_t b = 0; b < blocks; ++b, i += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, wanted));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, zero);
+        total += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
     }
 #endif
     for (; i < n; ++i) total += p[i] == c ? 1 : 0;
     return total;
+}
+
+// The position of the n-th occurrence (n >= 1) of byte c counted from the
+// left, or from the right when `from_end`; npos when there are fewer. Whole
+// blocks of sixteen bytes are counted at once, so a far occurrence costs a
+// vector scan, not a call per occurrence.
+size_t nth_byte(std::string_view text, char c, int64_t n, bool from_end) {
+    const size_t size = text.size();
+    const char* p = text.data();
+    size_t done = 0;  // bytes looked at, from the chosen end
+    // Whole chunks that hold fewer occurrences than are left to pass are
+    // only counted.
+    constexpr size_t kChunk = 4096;
+    for (; done + kChunk <= size; done += kChunk) {
+        const int64_t hits = count_byte(text.substr(from_end ? size - done - kChunk : done, kChunk), c);
+        if (hits >= n) break;
+        n -= hits;
+    }
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(c);
+    for (; done + 16 <= size; done += 16) {
+        const size_t at = from_end ? size - done - 16 : done;
+        unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at)), wanted)));
+        const int hits = std::popcount(mask);
+        if (hits < n) {
+            n -= hits;
+            continue;
+        }
+        // The n-th hit lies in this block: drop the n - 1 before it.
+        for (; n > 1; --n) mask = from_end ? mask & ~(0x80000000u >> std::countl_zero(mask)) : mask & (mask - 1);
+        return from_end ? at + 31 - size_t(std::countl_zero(mask)) : at + size_t(std::countr_zero(mask));
+    }
+#endif
+    for (; done < size; ++done) {
+        const size_t at = from_end ? size - done - 1 : done;
+        if (p[at] == c && --n == 0) return at;
+    }
+    return npos;
 }
 
 int64_t count_fields(std::string_view text, std::string_view delimiter) {
@@ -679,6 +727,14 @@ bool CommaSeparatedCursor::next(std::string_view& field) {
 
 long double TEXTTONUMBER(std::string_view text) {
     const size_t n = text.size();
+    // Up to nine plain digits, the common case of the measurement readers:
+    // their integer, exactly what the general reading below gives.
+    if (n > 0 && n <= 9) {
+        uint32_t value = 0;
+        size_t i = 0;
+        while (i < n && text[i] >= '0' && text[i] <= '9') value = value * 10 + uint32_t(text[i++] - '0');
+        if (i == n) return static_cast<long double>(value);
+    }
     size_t i = 0;
     while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
     if (i < n && text[i] == '&') return read_based(text, i + 1);
@@ -743,10 +799,16 @@ void append_whole_number(std::string& out, int64_t value) {
     char digits[17];
     size_t at = sizeof digits;
     uint64_t magnitude = value < 0 ? uint64_t(-value) : uint64_t(value);
-    do {
+    // 32-bit steps while the rest fits: cheaper on both builds.
+    while (magnitude > UINT32_MAX) {
         digits[--at] = char('0' + magnitude % 10);
         magnitude /= 10;
-    } while (magnitude != 0);
+    }
+    auto low = static_cast<uint32_t>(magnitude);
+    do {
+        digits[--at] = char('0' + low % 10);
+        low /= 10;
+    } while (low != 0);
     if (value < 0) digits[--at] = '-';
     out.append(digits + at, sizeof digits - at);
 }
@@ -1087,18 +1149,59 @@ int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter) {
     return clamp32(count_fields(text, delimiter));
 }
 
-std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field) {
-    if (field == 0) return {};
+std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field) {
+    if (field == 0 || delimiter.empty()) return std::nullopt;
+    if (delimiter.size() == 1) {
+        // One byte cannot overlap itself, so fields counted from either end
+        // are those found from the left: field k stands between the
+        // (k - 1)-th and the k-th delimiter.
+        const char d = delimiter[0];
+        const bool from_end = field < 0;
+        const int64_t k = from_end ? -int64_t(field) : int64_t(field);
+        size_t near = from_end ? text.size() : 0;  // the field's end nearer the counting end
+        if (k > 1) {
+            const size_t before = nth_byte(text, d, k - 1, from_end);
+            if (before == npos) return std::nullopt;
+            near = from_end ? before : before + 1;
+        }
+        if (from_end) {
+            const size_t start_delimiter = nth_byte(text.substr(0, near), d, 1, true);
+            const size_t start = start_delimiter == npos ? 0 : start_delimiter + 1;
+            return FieldPlace{start, near - start};
+        }
+        const size_t end = text.find(d, near);
+        return FieldPlace{near, (end == npos ? text.size() : end) - near};
+    }
     int64_t want = field;
     if (field < 0) {
         want = count_fields(text, delimiter) + 1 + int64_t(field);
-        if (want < 1) return {};
+        if (want < 1) return std::nullopt;
     }
     FieldCursor cursor(text, delimiter);
     std::string_view f;
     for (int64_t i = 1; cursor.next(f); ++i)
-        if (i == want) return f;
-    return {};
+        if (i == want) return FieldPlace{size_t(f.data() - text.data()), f.size()};
+    return std::nullopt;
+}
+
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field) {
+    if (delimiter.empty()) {
+        // Comma-separated values are read, not cut out of the text.
+        if (field == 0) return {};
+        int64_t want = field;
+        if (field < 0) {
+            want = count_fields(text, delimiter) + 1 + int64_t(field);
+            if (want < 1) return {};
+        }
+        FieldCursor cursor(text, delimiter);
+        std::string_view f;
+        for (int64_t i = 1; cursor.next(f); ++i)
+            if (i == want) return f;
+        return {};
+    }
+    const auto place = field_place(text, delimiter, field);
+    if (!place) return {};
+    return text.substr(place->start, place->length);
 }
 
 void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array) {

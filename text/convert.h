@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,13 @@ private:
 
 int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
 std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
+// Where field `field` of the text stands (the numbering of FIELDAT), for a
+// delimiter that is not empty; nothing outside the record.
+struct FieldPlace {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field);
 void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array);
 std::string JOINFIELDS(const TextArray& array, std::string_view delimiter);
 int32_t UPPERBOUND(const TextArray& array);

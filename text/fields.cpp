@@ -48,23 +48,30 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
     // is the record with the one field's bytes exchanged. Nothing is added
     // at the ends: the record stays within the old length minus the old
     // field plus the new one, the room the host provides.
-    int64_t number = 0;
-    std::size_t start = 0, length = 0;
-    bool found = false;
-    for_each_field(text, delimiter, [&](std::string_view f) {
-        if (++number < position) return true;
-        start = static_cast<std::size_t>(f.data() - text.data());
-        length = f.size();
-        found = true;
-        return false;
-    });
-    if (!found) return std::nullopt;
+    const auto place = field_place(text, delimiter, position);
+    if (!place) return std::nullopt;
     std::string joined;
-    joined.reserve(text.size() - length + field.size());
-    joined.append(text.substr(0, start));
+    joined.reserve(text.size() - place->length + field.size());
+    joined.append(text.substr(0, place->start));
     joined.append(field);
-    joined.append(text.substr(start + length));
+    joined.append(text.substr(place->start + place->length));
     return trimmed(std::move(joined));
+}
+
+std::optional<FieldPlace> replaced_field_in_place(std::string_view text, int32_t position, std::string_view field,
+                                                  std::string_view delimiter) {
+    if (position < 1 || delimiter.empty()) return std::nullopt;
+    const auto place = field_place(text, delimiter, position);
+    if (!place) return std::nullopt;
+    // The result's first and last bytes: a blank at either end would be
+    // trimmed, which only the rebuilt text does.
+    const std::size_t after = place->start + place->length;
+    const bool empty = place->start == 0 && field.empty() && after == text.size();
+    if (empty) return place;
+    const char first = place->start > 0 ? text[0] : (!field.empty() ? field.front() : text[after]);
+    const char last = after < text.size() ? text.back() : (!field.empty() ? field.back() : text[place->start - 1]);
+    if (first == ' ' || last == ' ') return std::nullopt;
+    return place;
 }
 
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,

@@ -43,6 +43,13 @@ double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std
 // joined with nothing between them.
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text, int32_t position,
                                                            std::string_view field, std::string_view delimiter);
+// When the record with field `position` replaced by `field` is exactly
+// that: the record's bytes with the field's exchanged, nothing trimmed
+// (a delimiter that is not empty, a position within the record, no blank at
+// either end of the result), where the old field stands; otherwise nothing,
+// and the result is the one SETSTRINGPARTINSTRINGBYPOSITION builds.
+std::optional<FieldPlace> replaced_field_in_place(std::string_view text, int32_t position, std::string_view field,
+                                                  std::string_view delimiter);
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,
                                                             std::string_view field, std::string_view delimiter);
 

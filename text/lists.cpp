@@ -89,6 +89,28 @@ RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32
     return out;
 }
 
+std::optional<ListCut> removed_item_in_place(std::string_view list, int32_t position, std::string_view delimiter) {
+    if (delimiter.empty()) return std::nullopt;
+    // Joining the items again gives back the list itself, so once the first
+    // kept item is not empty the rebuilt list is the list without the item
+    // and one delimiter next to it.
+    const auto first = field_place(list, delimiter, 1);
+    const auto item = position >= 1 ? field_place(list, delimiter, position) : std::nullopt;
+    if (!item) {
+        if (first->length == 0) return std::nullopt;
+        return ListCut{};
+    }
+    if (position == 1) {
+        const std::size_t after = item->length;
+        if (after == list.size()) return ListCut{0, after, true};  // the only item
+        const auto second = field_place(list, delimiter, 2);
+        if (second->length == 0) return std::nullopt;
+        return ListCut{0, after + delimiter.size(), true};
+    }
+    if (first->length == 0) return std::nullopt;
+    return ListCut{item->start - delimiter.size(), item->length + delimiter.size(), true};
+}
+
 std::string_view STRIPNULL(std::string_view text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) text = text.substr(0, nul);

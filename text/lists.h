@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,6 +43,17 @@ struct RemovedItem {
 // and joins the kept items with nothing between them.
 RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32_t position,
                                                     std::string_view delimiter);
+
+// When that rebuilt list is the list with one piece cut out (a delimiter
+// that is not empty, and a first kept item that is not empty, so no item
+// vanishes): the bytes to cut, none when no item is at `position`, and
+// whether an item goes. Otherwise nothing, and the list is rebuilt.
+struct ListCut {
+    std::size_t at = 0;
+    std::size_t length = 0;
+    bool removed = false;
+};
+std::optional<ListCut> removed_item_in_place(std::string_view list, int32_t position, std::string_view delimiter);
 
 // The text up to its first NUL, without leading and trailing blanks: the
 // contents of a fixed-size, NUL-padded buffer as a clean text.

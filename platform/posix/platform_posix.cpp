@@ -24,7 +24,7 @@ namespace {
 // in the 4 bytes before the payload; two NUL bytes follow it.
 constexpr std::size_t kPrefix = 4;
 
-char* allocate_raw(const char* bytes, uint32_t length) {
+char* allocate_raw(const char* bytes, uint32_t length, bool zero_fill = true) {
 #ifdef WQJ_FAULT_INJECTION
     if (wqj_fault_allocation_fails()) return nullptr;
 #endif
@@ -34,7 +34,7 @@ char* allocate_raw(const char* bytes, uint32_t length) {
     char* payload = reinterpret_cast<char*>(block + kPrefix);
     if (bytes != nullptr) {
         std::memcpy(payload, bytes, length);
-    } else {
+    } else if (zero_fill) {
         std::memset(payload, 0, length);
     }
     payload[length] = '\0';
@@ -116,6 +116,13 @@ std::string base_dir(const char* variable, const char* fallback) {
 char* allocate_host_string(std::string_view text) {
     if (text.empty()) return nullptr;
     char* s = allocate_raw(text.data(), static_cast<uint32_t>(text.size()));
+    if (s == nullptr) throw std::bad_alloc();
+    return s;
+}
+
+char* allocate_host_string_to_fill(std::size_t length) {
+    if (length == 0 || length > UINT32_MAX - kPrefix - 2) throw std::bad_alloc();
+    char* s = allocate_raw(nullptr, static_cast<uint32_t>(length), false);
     if (s == nullptr) throw std::bad_alloc();
     return s;
 }

@@ -36,6 +36,17 @@ char* allocate_host_string(std::string_view text) {
     return reinterpret_cast<char*>(s);
 }
 
+char* allocate_host_string_to_fill(std::size_t length) {
+    if (length == 0 || length > UINT32_MAX / 2) throw std::bad_alloc();
+#ifdef WQJ_FAULT_INJECTION
+    if (wqj_fault_allocation_fails()) throw std::bad_alloc();
+#endif
+    RestoreWorkingMode restore;
+    BSTR s = SysAllocStringByteLen(nullptr, static_cast<UINT>(length));
+    if (s == nullptr) throw std::bad_alloc();
+    return reinterpret_cast<char*>(s);
+}
+
 std::string_view host_string_bytes(const char* host_string) {
     if (host_string == nullptr) return {};
     RestoreWorkingMode restore;

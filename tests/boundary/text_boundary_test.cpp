@@ -74,6 +74,12 @@ TEST(BoundaryFields, ReplacingWritesTheRecordIntoAnExactBuffer) {
         {"a,b", 2, nullptr, ",", "a,", 2},
         {"a,b", 1, "z", nullptr, "zb", 2},
         {"\"a\",\"b\"", 1, "\"c", "\",\"", "\"c\",\"b\"", 7},
+        {"a,b,c", 3, "", ",", "a,b,", 4},
+        {"a", 1, "", ",", "", 0},
+        {"a,b", 2, "x ", ",", "a,x", 3},  // a trailing blank is trimmed too
+        {"a--b--c", 2, "xyz", "--", "a--xyz--c", 9},
+        // past the first blocks of sixteen bytes
+        {"f01,f02,f03,f04,f05,f06,f07,f08,f09,f10", 9, "nine", ",", "f01,f02,f03,f04,f05,f06,f07,f08,nine,f10", 40},
     };
     for (Set set : exports) {
         for (const Case& c : cases) {
@@ -92,6 +98,19 @@ TEST(BoundaryFields, ReplacingWritesTheRecordIntoAnExactBuffer) {
         EXPECT_EQ(set(nullptr, 1, "x", ","), 1);
         EXPECT_EQ(set(nullptr, 2, "x", ","), -1);
     }
+}
+
+// A new field taken from the caller's own buffer is read before the record
+// is rewritten over it.
+TEST(BoundaryFields, ReplacingWithAFieldFromTheSameBuffer) {
+    Buffer buffer("ab,cd,ef\0xyz"s, 16);
+    std::memcpy(buffer.data(), "ab,cd,ef\0xyz", 13);
+    EXPECT_EQ(WQJ_FN(SETSTRINGPARTINSTRINGBYPOSITION)(buffer.data(), 1, buffer.data() + 9, ","), 9);
+    EXPECT_EQ(buffer.text(), "xyz,cd,ef");
+    Buffer record("ab,cd,ef", 16);
+    EXPECT_EQ(WQJ_FN(SETSTRINGPARTINSTRINGBYPOSITION)(record.data(), 1, record.data() + 3, ","), 11);
+    EXPECT_EQ(record.text(), "cd,ef,cd,ef");
+    EXPECT_TRUE(record.guards_intact());
 }
 
 // A text longer than the 16 MiB the library reads, in a buffer an export
@@ -225,6 +244,9 @@ TEST(BoundaryLists, RemovingRewritesTheListAndKeepsAnEmptyDelimiter) {
         {"a,b,c", 2, ",", "a,c", 1}, {"a,b,c", 4, ",", "a,b,c", 0}, {",x,y", 3, ",", "x", 1},
         {"a,,b", 3, ",", "a,", 1},   {",,x", 9, ",", "x", 0},       {"a,b,c", 2, "", "ac", 1},
         {"a,b", 1, nullptr, "b", 1},
+        {"a,b,c", 1, ",", "b,c", 1}, {"a", 1, ",", "", 1}, {"a,,c", 1, ",", "c", 1},
+        {"aa--bb--cc", 2, "--", "aa--cc", 1}, {"a,b,c", 3, ",", "a,b", 1}, {"a,b,c", 0, ",", "a,b,c", 0},
+        {"i01,i02,i03,i04,i05,i06,i07,i08,i09,i10", 9, ",", "i01,i02,i03,i04,i05,i06,i07,i08,i10", 1},
     };
     for (const Case& c : cases) {
         Buffer list(c.list);

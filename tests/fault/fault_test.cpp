@@ -209,11 +209,13 @@ TEST_F(AllocationFailureAfterInit, TextResultsAreNullAndBuffersUntouched) {
              return r + " " + b.text() + " " + std::to_string(length);
          }},
         {"GETSTRINGPARTFROMSTRINGBYPOSITION", "null", [] { return take(GETSTRINGPARTFROMSTRINGBYPOSITION("a|bb|c", 2, "|")); }},
-        // Texts longer than a short string's inline room, so they allocate.
+        // Texts longer than a short string's inline room, so they allocate,
+        // and records that are rebuilt rather than changed in place (a
+        // leading blank trimmed, an empty first item dropped).
         {"SETSTRINGPARTINSTRINGBYPOSITION", "-1 first,second,third",
          [] {
              Buffer b("first,second,third");
-             const int32_t r = SETSTRINGPARTINSTRINGBYPOSITION(b.bytes, 2, "replacement field", ",");
+             const int32_t r = SETSTRINGPARTINSTRINGBYPOSITION(b.bytes, 1, " replacement field", ",");
              stop();
              return std::to_string(r) + " " + b.text();
          }},
@@ -230,9 +232,9 @@ TEST_F(AllocationFailureAfterInit, TextResultsAreNullAndBuffersUntouched) {
              const std::string r = take(ADDTODELIMITEDSTRING(list.bytes, "c", d.bytes));
              return r + " " + list.text();
          }},
-        {"REMOVESTRINGINDELIMITEDSTRINGBYPOSITION", "0 first,second,third,fourth",
+        {"REMOVESTRINGINDELIMITEDSTRINGBYPOSITION", "0 ,first,second,third,fourth",
          [] {
-             Buffer list("first,second,third,fourth");
+             Buffer list(",first,second,third,fourth");
              const int32_t r = REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(list.bytes, 2, ",");
              stop();
              return std::to_string(r) + " " + list.text();

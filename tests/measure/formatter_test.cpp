@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "text/convert.h"
+
 namespace {
 
 using wqj::GETFORMATEDTEXTFROMINCHES;
@@ -67,6 +69,22 @@ TEST(FormatterSplit, FeetInchesAndFractionOrMetresAndMillimetres) {
     }
 }
 
+// At 18 decimals and beyond, the fractional inch is rounded as
+// ROUNDTODIGITS rounds it, whether or not that can change it.
+TEST(FormatterSplit, FractionalInchAtAllDecimalsIsRoundedAsByTheService) {
+    for (const int32_t places : {18, 20, -1}) {
+        for (int i = 1; i < 4000; ++i) {
+            for (const float inches : {i / 997.0f, -i / 997.0f, 12 + i * 1e-9f, 36 + std::ldexp(float(i), -40)}) {
+                const float big = static_cast<float>(wqj::TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
+                const float mid = static_cast<float>(wqj::TRUNCATETOWARDZERO(inches - 12.0L * big));
+                const auto raw = static_cast<float>(inches - 12.0L * big - mid);
+                const float want = raw == 0 ? 0 : static_cast<float>(wqj::ROUNDTODIGITS(raw, places));
+                EXPECT_EQ(GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(0, inches, places).small, want) << inches;
+            }
+        }
+    }
+}
+
 TEST(FormatterSplit, NotANumberFlowsIntoTheParts) {
     for (int32_t system : {0, 1}) {
         const wqj::MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, kNaN, 2);
@@ -121,6 +139,9 @@ TEST(FormatterImperial, FractionRoundedToAWholeInchIsCarried) {
         {0, 6, 0, 11.9375f, 16, "11 15/16\""},
         // 13/16 is 6.5 eighths: 6/8
         {0, 6, 0, 11.8125f, 8, "11 3/4\""},
+        // a thousandth of an inch is no sixteenth, not a number in exponent form
+        {0, 6, 0, 1.000987f, 16, "1\""},
+        {0, 6, 0, 1.000987f, 1000000, "1 987/1000000\""},
     };
     EXPECT_CASES(cases);
 }

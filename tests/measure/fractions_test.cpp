@@ -175,9 +175,37 @@ TEST(FractionFromDecimal, SixPlacesSevenDigitsThenReduced) {
         // below half a millionth rounds to 0
         {0, 16, "0"},
         {1e-7f, 16, "0"},
+        // a single whose seven digits would come in exponent form still
+        // rounds as a fraction
+        {0.000987f, 16, ""},
+        {0.000987f, 1000000, "987/1000000"},
+        {-0.000987f, 1000000, "-987/1000000"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(wqj::DECIMALTOFRACTIONSTRING(c.value, c.largest), c.want) << c.value << " cap " << c.largest;
+    }
+}
+
+// Values below 1 in magnitude (fractional inches) are read from their six
+// decimals as an integer; the text route of other values must give the same
+// text wherever its seven-digit text is not in exponent form. Every count of
+// millionths is tried at sixteenths, with the singles just below and above
+// it, and a spread of them at other largest denominators, both signs.
+TEST(FractionFromDecimal, FractionalValuesGiveTheTextRouteResult) {
+    const int32_t largest[] = {16, 1, 2, 10, 64, 100, 1000, 0, -3, 999999, 1000000, kMax};
+    for (const int32_t cap : largest) {
+        const int step = cap == 16 ? 1 : 97;
+        for (int q = 0; q <= 1000000; q += step) {
+            const float v = static_cast<float>(q / 1e6);
+            for (const float x : {v, std::nextafter(v, 0.0f), std::nextafter(v, 1.0f)}) {
+                if (x >= 1 || (step == 1 && x != v && q % 7 != 0)) continue;
+                for (const float y : {x, -x}) {
+                    const std::string by_text = wqj::decimal_to_fraction_by_text(y, cap);
+                    if (by_text.find('E') != std::string::npos) continue;
+                    ASSERT_EQ(wqj::DECIMALTOFRACTIONSTRING(y, cap), by_text) << y << " cap " << cap;
+                }
+            }
+        }
     }
 }
 

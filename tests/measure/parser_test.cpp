@@ -70,6 +70,31 @@ TEST(ParserSeparate, OneBlankAtEveryNumberWordBoundary) {
     for (const Case& c : cases) EXPECT_EQ(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(c.text), c.want) << c.text;
 }
 
+// Long entries, read sixteen bytes at a time: each unit separated as alone,
+// and one blank where a unit's last word meets the next unit's number.
+TEST(ParserSeparate, RepeatedUnitsSeparateAsEachAlone) {
+    struct Case {
+        std::string unit, separated;
+    } cases[] = {
+        {"6'4\"", "6 ' 4 \""},
+        {"2m50cm", "2 m 50 cm"},
+        {"6ft4-1/2in", "6 ft 4 - 1/2 in"},
+        {"12.5ft\\3x", "12.5 ft \\3 x"},
+        {"1 ft 2in", "1 ft 2 in"},
+        {"9\tq\0a"s, "9 \tq\0a"s},
+    };
+    for (const Case& c : cases) {
+        for (const int n : {1, 2, 3, 5, 17, 40}) {
+            std::string text, want;
+            for (int i = 0; i < n; ++i) {
+                text += c.unit;
+                want += (i ? " " : "") + c.separated;
+            }
+            EXPECT_EQ(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text), want) << c.unit << " x" << n;
+        }
+    }
+}
+
 TEST(ParserSeparate, LinearOnSixteenMebibytes) {
     std::string text;
     for (int i = 0; i < 8 * 1024 * 1024; ++i) text += "1a";

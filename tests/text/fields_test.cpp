@@ -43,6 +43,25 @@ TEST(Fields, ReadingAFieldAsText) {
             << c.text << " @" << c.position << " / " << c.delimiter;
 }
 
+// Fields far into a record, counted from either end: each is the piece
+// between its delimiters found by hand, across many blocks of sixteen bytes
+// and with empty fields among them.
+TEST(Fields, ReadingFarFieldsFromEitherEnd) {
+    std::string text;
+    std::vector<std::string> fields;
+    for (int i = 0; i < 70; ++i) {
+        fields.push_back(i % 9 == 4 ? "" : "f" + std::to_string(i * i));
+        text += (i ? "," : "") + fields.back();
+    }
+    const auto n = static_cast<int32_t>(fields.size());
+    for (int32_t k = 1; k <= n; ++k) {
+        EXPECT_EQ(GETSTRINGPARTFROMSTRINGBYPOSITION(text, k, ","), fields[std::size_t(k - 1)]) << k;
+        EXPECT_EQ(GETSTRINGPARTFROMSTRINGBYPOSITION(text, -k, ","), fields[std::size_t(n - k)]) << -k;
+    }
+    EXPECT_EQ(GETSTRINGPARTFROMSTRINGBYPOSITION(text, n + 1, ","), "");
+    EXPECT_EQ(GETSTRINGPARTFROMSTRINGBYPOSITION(text, -n - 1, ","), "");
+}
+
 TEST(Fields, ReadingAFieldAsANumber) {
     struct Case {
         std::string_view text;
