@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "frame/globals.h"
+#include "wqj_codes.h"
 #include "measure/formatter.h"
 #include "measure/parser.h"
 #include "measure/units.h"
@@ -24,7 +24,7 @@ std::string_view unit_word(float code) {
         case kErrorCentimeters: return "centimeters";
         case kErrorInches: return "inches";
         case kErrorMillimeters: return "millimeters";
-        case -8: return "unknown";
+        case kErrorUnknownUnit: return "unknown";
         default: return {};
     }
 }

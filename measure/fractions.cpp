@@ -89,8 +89,9 @@ int64_t greatest_common_divisor(int64_t a, int64_t b) {
     return a;
 }
 
-// Steps 2 to 6 of the decimal conversion for a value that is not negative
-// and already rounded to six decimal places.
+// The fraction text of a value that is not negative and already rounded to
+// six decimal places: its 7-digit text, the decimals after the point over a
+// power of ten, reduced to the largest denominator.
 std::string fraction_text_of_magnitude(float value, int32_t largest_denominator) {
     const std::string text = trimmed(NUMBERTOTEXT(value, 7));
     // No point: a whole number. Scientific form: only single values of ten

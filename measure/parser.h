@@ -16,6 +16,9 @@ inline constexpr int32_t kErrorFeet = -4;
 inline constexpr int32_t kErrorCentimeters = -5;
 inline constexpr int32_t kErrorInches = -6;
 inline constexpr int32_t kErrorMillimeters = -7;
+// No reading gives this code; the invalid-number message still has a word
+// for it ("unknown").
+inline constexpr int32_t kErrorUnknownUnit = -8;
 
 // A digit or "."; also "/" and "\" when system is exactly 0. Only the first
 // character counts; empty text is false.
