@@ -1,5 +1,6 @@
 // Exports of units and designators.
 #include "exports/boundary.h"
+#include "frame/library.h"
 #include "measure/units.h"
 
 using wqj::boundary::call;

@@ -11,15 +11,9 @@
 #include <optional>
 #include <vector>
 
-#include "wqj_codes.h"  // the code constants, made from exports/codes.txt
+#include "wqj_codes.h"  // the code constants, PI and MILLIMETERSPERINCH
 
 namespace wqj {
-
-// 4 x arctangent(1)
-inline constexpr double PI = 3.141592653589793;
-// Millimetres per inch: the double nearest 25.400051 (not 25.4). Every
-// inch/millimetre conversion of the library goes through it.
-inline constexpr double MILLIMETERSPERINCH = 25.400051;
 
 // One row of the paper-size table, all lengths in inches.
 struct PAPERINFO {

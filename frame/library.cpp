@@ -25,7 +25,7 @@ void INITIALIZEDLL() {
     if (!g.CONVERSIONDECIMALPLACES) g.CONVERSIONDECIMALPLACES.emplace();
     if (!g.SCALERATIOS) g.SCALERATIOS.emplace();
     // The code constants and PI / MILLIMETERSPERINCH are compile-time
-    // constants (frame/globals.h); nothing to set for them here.
+    // constants (wqj_codes.h); nothing to set for them here.
     write_scale_ratios(*g.SCALERATIOS);
     // The paper table is the one allocation, so it comes last: when it
     // cannot be made, every other table is already complete and the paper
@@ -34,6 +34,14 @@ void INITIALIZEDLL() {
     if (!g.PAPERINFOARRAY) g.PAPERINFOARRAY.emplace(kDefaultPaperRows);
     write_default_paper_rows(*g.PAPERINFOARRAY);
     g.initialised = true;
+}
+
+void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
+    // The table normally exists from INITIALIZEDLL on; a call before it
+    // creates the table, so the host's setting is kept either way.
+    auto& table = globals().CONVERSIONDECIMALPLACES;
+    if (!table) table.emplace();
+    (*table)[system == 0 ? 0 : 1] = places;
 }
 
 }  // namespace wqj

@@ -19,4 +19,8 @@ int32_t LIBMAIN(void* instance, int32_t reason, void* reserved);
 // the scale table and the default paper rows.
 void INITIALIZEDLL();
 
+// Writes the conversion decimal places of a system (0 imperial, any other
+// value metric), creating the table when INITIALIZEDLL has not yet.
+void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places);
+
 }  // namespace wqj

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "frame/globals.h"
+#include "wqj_codes.h"
 #include "text/convert.h"
 
 namespace wqj {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <utility>
 
-#include "frame/globals.h"
+#include "wqj_codes.h"
 #include "measure/fractions.h"
 #include "measure/units.h"
 #include "text/convert.h"

@@ -15,7 +15,7 @@
 #include <optional>
 #include <span>
 
-#include "frame/globals.h"
+#include "wqj_codes.h"
 #include "measure/fractions.h"
 #include "measure/units.h"
 #include "text/convert.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "frame/globals.h"
+#include "wqj_codes.h"
 
 namespace wqj {
 
@@ -45,14 +45,6 @@ double INCHESTOMILLIMETERS(double inches) {
 float MILLIMETERSTOINCHES(float millimeters) {
     return static_cast<float>(static_cast<long double>(millimeters) /
                               static_cast<long double>(MILLIMETERSPERINCH));
-}
-
-void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
-    // The table normally exists from INITIALIZEDLL on; a call before it
-    // creates the table, so the host's setting is kept either way.
-    auto& table = globals().CONVERSIONDECIMALPLACES;
-    if (!table) table.emplace();
-    (*table)[system == 0 ? 0 : 1] = places;
 }
 
 std::span<const std::string_view> designators(int32_t system, int32_t unit) {

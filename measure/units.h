@@ -16,7 +16,6 @@ inline constexpr float kInchesPerMeter = 39.369f;
 
 double INCHESTOMILLIMETERS(double inches);
 float MILLIMETERSTOINCHES(float millimeters);
-void SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places);
 
 // The designator at (system, unit, index), or empty text when there is none.
 // The view refers to static storage.
