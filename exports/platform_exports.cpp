@@ -1,8 +1,8 @@
 // Exports of paths and special folders, input state and random identifiers.
 #include "exports/boundary.h"
-#include "platform/input.h"
-#include "platform/paths.h"
-#include "platform/random.h"
+#include "services/input.h"
+#include "services/paths.h"
+#include "services/random.h"
 
 using namespace wqj::boundary;
 

@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "services/random.h"
 
 #include <bit>
 

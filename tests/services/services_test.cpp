@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "frame/globals.h"
-#include "platform/input.h"
-#include "platform/paths.h"
-#include "platform/random.h"
+#include "services/input.h"
+#include "services/paths.h"
+#include "services/random.h"
 
 #ifndef _WIN32
 #  include "platform/posix/standin.h"

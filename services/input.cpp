@@ -1,4 +1,4 @@
-#include "platform/input.h"
+#include "services/input.h"
 
 namespace wqj {
 namespace {

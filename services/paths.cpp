@@ -1,4 +1,4 @@
-#include "platform/paths.h"
+#include "services/paths.h"
 
 #include "catalogue/descriptions.h"
 #include "platform/platform.h"
