@@ -93,4 +93,29 @@ TEST_F(Frame, UnloadReleasesEveryTable) {
     EXPECT_FALSE(globals().CONVERSIONDECIMALPLACES.has_value());
 }
 
+TEST(Library, ConversionDecimalPlacesSlotZeroForSystemZeroElseOne) {
+    wqj::on_process_attach();
+    wqj::INITIALIZEDLL();
+    auto& table = wqj::globals().CONVERSIONDECIMALPLACES;
+    ASSERT_TRUE(table.has_value());
+    EXPECT_EQ((*table)[0], 0);
+    EXPECT_EQ((*table)[1], 0);
+    wqj::SETCONVERSIONDECIMALPLACES(-1, 4);
+    EXPECT_EQ((*table)[1], 4);
+    EXPECT_EQ((*table)[0], 0);
+    wqj::SETCONVERSIONDECIMALPLACES(0, 3);
+    EXPECT_EQ((*table)[0], 3);
+    wqj::SETCONVERSIONDECIMALPLACES(7, -9);
+    EXPECT_EQ((*table)[1], -9);
+}
+
+// Before INITIALIZEDLL the setting is kept all the same: the table is made
+// on demand, and INITIALIZEDLL then keeps what it holds.
+TEST(Library, DecimalPlacesSetBeforeInitialisationAreKept) {
+    wqj::on_process_attach();
+    wqj::SETCONVERSIONDECIMALPLACES(1, 2);
+    wqj::INITIALIZEDLL();
+    EXPECT_EQ((*wqj::globals().CONVERSIONDECIMALPLACES)[1], 2);
+}
+
 }  // namespace

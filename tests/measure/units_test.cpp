@@ -8,8 +8,7 @@
 #include <cstring>
 #include <limits>
 
-#include "frame/globals.h"
-#include "frame/library.h"
+#include "wqj_codes.h"
 
 namespace {
 
@@ -104,31 +103,6 @@ TEST(Units, LabelsSingularUnlessStrictlyGreaterThanOne) {
     }
     // NaN is not greater than 1: singular.
     EXPECT_EQ(wqj::GETMEASUREMENTLABEL(0, 0, std::numeric_limits<float>::quiet_NaN()), "Foot");
-}
-
-TEST(Units, ConversionDecimalPlacesSlotZeroForSystemZeroElseOne) {
-    wqj::on_process_attach();
-    wqj::INITIALIZEDLL();
-    auto& table = wqj::globals().CONVERSIONDECIMALPLACES;
-    ASSERT_TRUE(table.has_value());
-    EXPECT_EQ((*table)[0], 0);
-    EXPECT_EQ((*table)[1], 0);
-    wqj::SETCONVERSIONDECIMALPLACES(-1, 4);
-    EXPECT_EQ((*table)[1], 4);
-    EXPECT_EQ((*table)[0], 0);
-    wqj::SETCONVERSIONDECIMALPLACES(0, 3);
-    EXPECT_EQ((*table)[0], 3);
-    wqj::SETCONVERSIONDECIMALPLACES(7, -9);
-    EXPECT_EQ((*table)[1], -9);
-}
-
-// Before INITIALIZEDLL the setting is kept all the same: the table is made
-// on demand, and INITIALIZEDLL then keeps what it holds.
-TEST(Units, DecimalPlacesSetBeforeInitialisationAreKept) {
-    wqj::on_process_attach();
-    wqj::SETCONVERSIONDECIMALPLACES(1, 2);
-    wqj::INITIALIZEDLL();
-    EXPECT_EQ((*wqj::globals().CONVERSIONDECIMALPLACES)[1], 2);
 }
 
 }  // namespace
