@@ -1,8 +1,7 @@
 // Positional fields: a record kept as one line of text, its fields separated
 // by a delimiter of the host's choosing and numbered from 1.
 //
-// The rules are those of the field services of text/convert.h: the
-// delimiter is an exact, case-sensitive byte sequence of any length; fields
+// The delimiter is an exact, case-sensitive byte sequence of any length; fields
 // are the pieces between non-overlapping occurrences found from the left;
 // an empty delimiter reads the text as comma-separated values with quotes.
 #pragma once
@@ -11,10 +10,51 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text/convert.h"
 
 namespace wqj {
+
+// A one-dimensional array of texts with a lower bound. An array with no
+// elements is "not allocated": UPPERBOUND gives -1 and JOINFIELDS empty text.
+struct TextArray {
+    int32_t lower = 0;
+    std::vector<std::string> elements;
+};
+
+// ---- field services -------------------------------------------------------
+// An empty delimiter reads the text as comma-separated values.
+
+// Walks comma-separated values from the left, one field per next(): blanks
+// before a field are skipped; a field opened by a double quote is what
+// stands up to the next double quote (or the end of the text), and what
+// follows that quote up to the next comma is dropped; any other field runs
+// to the next comma and loses its trailing blanks. Each field is a view
+// into the text.
+class CommaSeparatedCursor {
+public:
+    explicit CommaSeparatedCursor(std::string_view text) : text_(text) {}
+    bool next(std::string_view& field);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    bool done_ = false;
+};
+
+int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
+// Where field `field` of the text stands (the numbering of FIELDAT), for a
+// delimiter that is not empty; nothing outside the record.
+struct FieldPlace {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field);
+void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array);
+std::string JOINFIELDS(const TextArray& array, std::string_view delimiter);
+int32_t UPPERBOUND(const TextArray& array);
 
 // Calls visit(field) for each field of text from the first, in one pass,
 // until visit returns false. Each field is a view into text: with an empty

@@ -1,5 +1,6 @@
 // Tests of the number and text conversion services.
 #include "text/convert.h"
+#include "text/fields.h"
 
 #include <gtest/gtest.h>
 
