@@ -6,6 +6,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -141,6 +142,21 @@ inline long double round_whole(long double x, Rounding mode) {
     }
     const long double r = static_cast<long double>(whole);
     return p.neg ? -r : r;
+}
+
+// Rounds the decimal digits d[0..count) (each `zero` plus its value) to
+// nearest, ties to even, by the digit that follows them (`next`) and whether
+// any digit after that one is not zero (`rest`). Returns true when the carry
+// runs out of the first digit: the digits are then all zero, and a 1
+// belongs before them.
+template <class Digit>
+bool round_digits_half_even(Digit* d, size_t count, Digit zero, int next, bool rest) {
+    if (next < 5 || (next == 5 && !rest && ((d[count - 1] - zero) & 1) == 0)) return false;
+    size_t k = count;
+    while (k > 0 && d[k - 1] == zero + 9) d[--k] = zero;
+    if (k == 0) return true;
+    ++d[k - 1];
+    return false;
 }
 
 inline constexpr long double kTwo63 = 9223372036854775808.0L;

@@ -85,18 +85,11 @@ Digits18 first_18_digits(const Parts& p) {
     const size_t kept = std::min<size_t>(len, 18);
     for (size_t k = 0; k < kept; ++k) r.d[k] = uint8_t(s[k] - '0');
     if (len > 18) {
-        const int next = s[18] - '0';
         bool rest = inexact;
         for (size_t k = 19; k < len && !rest; ++k) rest = s[k] != '0';
-        if (next > 5 || (next == 5 && (rest || (r.d[17] & 1)))) {
-            int k = 17;
-            while (k >= 0 && r.d[k] == 9) r.d[k--] = 0;
-            if (k >= 0) {
-                ++r.d[k];
-            } else {
-                r.d[0] = 1;
-                ++r.e10;
-            }
+        if (round_digits_half_even(r.d, 18, uint8_t(0), s[18] - '0', rest)) {
+            r.d[0] = 1;
+            ++r.e10;
         }
     }
     return r;
@@ -296,18 +289,9 @@ std::string NUMBERTOTEXT(long double value, int digits) {
 
     Digits18 s = first_18_digits(p);
     // Round to n digits by the one digit after the n-th.
-    if (n < 18) {
-        const int next = s.d[n];
-        if (next > 5 || (next == 5 && (s.d[n - 1] & 1))) {
-            int k = n - 1;
-            while (k >= 0 && s.d[k] == 9) s.d[k--] = 0;
-            if (k >= 0) {
-                ++s.d[k];
-            } else {
-                s.d[0] = 1;
-                ++s.e10;
-            }
-        }
+    if (n < 18 && round_digits_half_even(s.d, size_t(n), uint8_t(0), s.d[n], false)) {
+        s.d[0] = 1;
+        ++s.e10;
     }
     int k = n;
     while (k > 1 && s.d[k - 1] == 0) --k;
@@ -362,15 +346,9 @@ std::string FORMATWITHMASK(long double value, std::string_view /*mask*/) {
     const int seventh = digit_at(e10 + 7);
     bool rest = false;
     for (int64_t idx = std::max<int64_t>(e10 + 8, 0); idx < 18; ++idx) rest = rest || s.d[idx] != 0;
-    if (seventh > 5 || (seventh == 5 && (rest || ((body.back() - '0') & 1)))) {
-        size_t k = body.size();
-        while (k > 0 && body[k - 1] == '9') body[--k] = '0';
-        if (k > 0) {
-            ++body[k - 1];
-        } else {
-            body.insert(body.begin(), '1');
-            ++int_digits;
-        }
+    if (round_digits_half_even(body.data(), body.size(), '0', seventh, rest)) {
+        body.insert(body.begin(), '1');
+        ++int_digits;
     }
     size_t first = 0;
     while (first < int_digits && body[first] == '0') ++first;
