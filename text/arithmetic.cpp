@@ -34,12 +34,6 @@ int32_t ROUNDTOINTEGER(long double x) {
     return static_cast<int32_t>(r);
 }
 
-int32_t SIGNOF(long double x) {
-    if (x > 0) return 1;
-    if (x < 0) return -1;
-    return 0;  // zero of either sign, and NaN
-}
-
 long double INTEGERDIVIDE(long double a, long double b) {
     const long double ra = round_whole(a, Rounding::NearestEven);
     const long double rb = round_whole(b, Rounding::NearestEven);
@@ -76,17 +70,6 @@ long double FLOATMODULO(long double a, long double b) {
         if (carry || r >= mb) r -= mb;
     }
     return compose(pa.neg, r, eb);
-}
-
-long double INTEGERAND(long double a, long double b) {
-    auto to64 = [](long double x) -> int64_t {
-        const long double r = round_whole(x, Rounding::NearestEven);
-        if (std::isnan(r)) return 0;
-        if (r >= kTwo63) return INT64_MAX;
-        if (r <= -kTwo63) return INT64_MIN;
-        return static_cast<int64_t>(r);
-    };
-    return static_cast<long double>(to64(a) & to64(b));
 }
 
 }  // namespace wqj

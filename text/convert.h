@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -49,14 +48,11 @@ long double FLOORTOINTEGER(long double x);
 // Nearest, ties to even. NaN gives 0; values outside the 32-bit range
 // saturate to INT32_MIN / INT32_MAX.
 int32_t ROUNDTOINTEGER(long double x);
-int32_t SIGNOF(long double x);
 long double INTEGERDIVIDE(long double a, long double b);
 long double FLOATMODULO(long double a, long double b);
-long double INTEGERAND(long double a, long double b);
 
 // ---- text services --------------------------------------------------------
 
-int32_t TEXTLENGTH(std::string_view text);
 // The trimming, substring and field services return views into their
 // argument: the caller keeps the argument alive while it uses the result.
 std::string_view TRIMLEFTBLANKS(std::string_view text);
@@ -76,12 +72,6 @@ bool upper_casing_touches(unsigned char c);
 int COMPARETEXT(std::string_view a, std::string_view b);
 int32_t FINDTEXT(int32_t start, std::string_view text, std::string_view pattern);
 std::string_view SUBTEXT(std::string_view text, int32_t start, int32_t count);
-std::string_view RIGHTTEXT(std::string_view text, int32_t count);
-std::string REPEATCHARACTER(int32_t count, std::string_view text);
-std::string BLANKS(int32_t count);
-std::string CHARACTERSFROMCODES(std::initializer_list<int32_t> codes);
-int32_t CODEOFCHARACTER(std::string_view text);
-int32_t CODEOFCHARACTER(std::string_view text, int32_t position);
 int32_t COUNTOCCURRENCES(std::string_view text, std::string_view pattern);
 int32_t FIRSTCHARACTERNOTINSET(int32_t start, std::string_view text, std::string_view set);
 

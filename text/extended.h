@@ -159,7 +159,6 @@ bool round_digits_half_even(Digit* d, size_t count, Digit zero, int next, bool r
     return false;
 }
 
-inline constexpr long double kTwo63 = 9223372036854775808.0L;
 inline constexpr long double kTwo64 = 18446744073709551616.0L;
 
 struct Pow10Table {

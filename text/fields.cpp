@@ -219,39 +219,6 @@ std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int3
     return text.substr(place->start, place->length);
 }
 
-void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array) {
-    // Built aside first: the text may live in one of the array's own elements.
-    std::vector<std::string> filled(array.elements.size());
-    FieldCursor cursor(text, delimiter);
-    std::string_view f;
-    for (std::string& element : filled) {
-        if (!cursor.next(f)) break;
-        element.assign(f);
-    }
-    array.elements = std::move(filled);
-}
-
-std::string JOINFIELDS(const TextArray& array, std::string_view delimiter) {
-    if (array.elements.empty()) return {};
-    const bool quoted = delimiter == "\",\"";
-    size_t total = (quoted ? 2 : 0) + delimiter.size() * (array.elements.size() - 1);
-    for (const std::string& e : array.elements) total += e.size();
-    std::string out;
-    out.reserve(total);
-    if (quoted) out += '"';
-    for (size_t i = 0; i < array.elements.size(); ++i) {
-        if (i) out += delimiter;
-        out += array.elements[i];
-    }
-    if (quoted) out += '"';
-    return out;
-}
-
-int32_t UPPERBOUND(const TextArray& array) {
-    if (array.elements.empty()) return -1;
-    return clamp32(int64_t(array.lower) + int64_t(array.elements.size()) - 1);
-}
-
 int32_t PARSECOUNTDLL(std::string_view text, std::string_view delimiter) { return FIELDCOUNT(text, delimiter); }
 
 std::string_view GETSTRINGPARTFROMSTRINGBYPOSITION(std::string_view text, int32_t position,

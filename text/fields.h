@@ -10,18 +10,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "text/convert.h"
 
 namespace wqj {
-
-// A one-dimensional array of texts with a lower bound. An array with no
-// elements is "not allocated": UPPERBOUND gives -1 and JOINFIELDS empty text.
-struct TextArray {
-    int32_t lower = 0;
-    std::vector<std::string> elements;
-};
 
 // ---- field services -------------------------------------------------------
 // An empty delimiter reads the text as comma-separated values.
@@ -52,9 +44,6 @@ struct FieldPlace {
     std::size_t length = 0;
 };
 std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field);
-void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array);
-std::string JOINFIELDS(const TextArray& array, std::string_view delimiter);
-int32_t UPPERBOUND(const TextArray& array);
 
 // Calls visit(field) for each field of text from the first, in one pass,
 // until visit returns false. Each field is a view into text: with an empty

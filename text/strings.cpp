@@ -34,8 +34,6 @@ using namespace detail;
 
 // ---- text services --------------------------------------------------------
 
-int32_t TEXTLENGTH(std::string_view text) { return clamp32(int64_t(text.size())); }
-
 std::string_view TRIMLEFTBLANKS(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
@@ -119,40 +117,6 @@ std::string_view SUBTEXT(std::string_view text, int32_t start, int32_t count) {
     int64_t c = count >= 0 ? count : len + count;
     if (c <= 0) return {};
     return text.substr(size_t(s - 1), size_t(std::min(c, len - s + 1)));
-}
-
-std::string_view RIGHTTEXT(std::string_view text, int32_t count) {
-    const int64_t len = int64_t(text.size());
-    int64_t c = count >= 0 ? count : len + count;
-    if (c <= 0) return {};
-    if (c >= len) return text;
-    return text.substr(size_t(len - c));
-}
-
-std::string REPEATCHARACTER(int32_t count, std::string_view text) {
-    if (count <= 0) return {};
-    return std::string(size_t(count), text.empty() ? '\0' : text[0]);
-}
-
-std::string BLANKS(int32_t count) { return REPEATCHARACTER(count, " "); }
-
-std::string CHARACTERSFROMCODES(std::initializer_list<int32_t> codes) {
-    std::string out;
-    out.reserve(codes.size());
-    for (int32_t c : codes)
-        if (c != -1) out += static_cast<char>(static_cast<unsigned char>(c & 0xFF));
-    return out;
-}
-
-int32_t CODEOFCHARACTER(std::string_view text) {
-    return text.empty() ? -1 : int32_t(static_cast<unsigned char>(text[0]));
-}
-
-int32_t CODEOFCHARACTER(std::string_view text, int32_t position) {
-    const int64_t len = int64_t(text.size());
-    const int64_t p = position >= 0 ? position : len + position + 1;
-    if (p < 1 || p > len) return -1;
-    return int32_t(static_cast<unsigned char>(text[size_t(p - 1)]));
 }
 
 int32_t COUNTOCCURRENCES(std::string_view text, std::string_view pattern) {
