@@ -18,37 +18,6 @@ using namespace detail;
 
 // ---- fields ---------------------------------------------------------------
 
-// Walks the fields of a text from the left: pieces between non-overlapping
-// delimiter occurrences, or comma-separated values when the delimiter is empty.
-class FieldCursor {
-public:
-    FieldCursor(std::string_view text, std::string_view delimiter)
-        : text_(text), delim_(delimiter), finder_(delimiter), csv_(text) {}
-
-    bool next(std::string_view& field) {
-        if (done_) return false;
-        if (!delim_.empty()) {
-            const size_t hit = finder_.next(text_, pos_);
-            if (hit == npos) {
-                field = text_.substr(pos_);
-                done_ = true;
-            } else {
-                field = text_.substr(pos_, hit - pos_);
-                pos_ = hit + delim_.size();
-            }
-            return true;
-        }
-        return csv_.next(field);
-    }
-
-private:
-    std::string_view text_, delim_;
-    Finder finder_;
-    CommaSeparatedCursor csv_;
-    size_t pos_ = 0;
-    bool done_ = false;
-};
-
 // How often byte c occurs in text. Where SSE2 is there (every x86_64, and
 // the DLL's i686 build), sixteen bytes are compared at a time and the hits
 // summed per byte lane (each compare gives -1 for a hit), the lanes added
@@ -251,10 +220,8 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
         std::string joined;
         joined.reserve(text.size() + field.size());
         int64_t number = 0;
-        for_each_field(text, delimiter, [&](std::string_view f) {
-            joined.append(++number == position ? field : f);
-            return true;
-        });
+        FieldCursor cursor(text, delimiter);
+        for (std::string_view f; cursor.next(f);) joined.append(++number == position ? field : f);
         if (position > number) return std::nullopt;
         return trimmed(std::move(joined));
     }
