@@ -27,10 +27,8 @@ Fields split(std::string_view text, std::string_view delimiter, int32_t most) {
     f.count = FIELDCOUNT(text, delimiter);
     const int32_t wanted = std::min({f.count, most, Fields::kMost});
     if (wanted < 1) return f;
-    for_each_field(text, delimiter, [&](std::string_view field) {
-        f.views[size_t(f.kept++)] = field;
-        return f.kept < wanted;
-    });
+    FieldCursor cursor(text, delimiter);
+    for (std::string_view field; f.kept < wanted && cursor.next(field);) f.views[size_t(f.kept++)] = field;
     return f;
 }
 

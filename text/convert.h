@@ -1,7 +1,9 @@
 // Number and text conversion services shared by every subsystem.
 //
 // These are the library's internal rules for reading numbers out of text,
-// writing numbers as text, rounding, trimming, searching and splitting text.
+// writing numbers as text (numbers.cpp), rounding (arithmetic.cpp),
+// trimming, upper-casing and searching text (strings.cpp); the field
+// services are in text/fields.h.
 // Every export that returns text built from numbers or fields goes through
 // them, so their exact behaviour (blanks, signs, digits, ties to even,
 // positions counted from 1) decides the bytes the host sees.
@@ -13,20 +15,10 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace wqj {
-
-// A one-dimensional array of texts with a lower bound. An array with no
-// elements is "not allocated": UPPERBOUND gives -1 and JOINFIELDS empty text.
-struct TextArray {
-    int32_t lower = 0;
-    std::vector<std::string> elements;
-};
 
 // ---- numbers and text -----------------------------------------------------
 
@@ -56,14 +48,11 @@ long double FLOORTOINTEGER(long double x);
 // Nearest, ties to even. NaN gives 0; values outside the 32-bit range
 // saturate to INT32_MIN / INT32_MAX.
 int32_t ROUNDTOINTEGER(long double x);
-int32_t SIGNOF(long double x);
 long double INTEGERDIVIDE(long double a, long double b);
 long double FLOATMODULO(long double a, long double b);
-long double INTEGERAND(long double a, long double b);
 
 // ---- text services --------------------------------------------------------
 
-int32_t TEXTLENGTH(std::string_view text);
 // The trimming, substring and field services return views into their
 // argument: the caller keeps the argument alive while it uses the result.
 std::string_view TRIMLEFTBLANKS(std::string_view text);
@@ -83,46 +72,7 @@ bool upper_casing_touches(unsigned char c);
 int COMPARETEXT(std::string_view a, std::string_view b);
 int32_t FINDTEXT(int32_t start, std::string_view text, std::string_view pattern);
 std::string_view SUBTEXT(std::string_view text, int32_t start, int32_t count);
-std::string_view RIGHTTEXT(std::string_view text, int32_t count);
-std::string REPEATCHARACTER(int32_t count, std::string_view text);
-std::string BLANKS(int32_t count);
-std::string CHARACTERSFROMCODES(std::initializer_list<int32_t> codes);
-int32_t CODEOFCHARACTER(std::string_view text);
-int32_t CODEOFCHARACTER(std::string_view text, int32_t position);
 int32_t COUNTOCCURRENCES(std::string_view text, std::string_view pattern);
 int32_t FIRSTCHARACTERNOTINSET(int32_t start, std::string_view text, std::string_view set);
-
-// ---- field services -------------------------------------------------------
-// An empty delimiter reads the text as comma-separated values.
-
-// Walks comma-separated values from the left, one field per next(): blanks
-// before a field are skipped; a field opened by a double quote is what
-// stands up to the next double quote (or the end of the text), and what
-// follows that quote up to the next comma is dropped; any other field runs
-// to the next comma and loses its trailing blanks. Each field is a view
-// into the text.
-class CommaSeparatedCursor {
-public:
-    explicit CommaSeparatedCursor(std::string_view text) : text_(text) {}
-    bool next(std::string_view& field);
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    bool done_ = false;
-};
-
-int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
-std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
-// Where field `field` of the text stands (the numbering of FIELDAT), for a
-// delimiter that is not empty; nothing outside the record.
-struct FieldPlace {
-    std::size_t start = 0;
-    std::size_t length = 0;
-};
-std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field);
-void SPLITFIELDS(std::string_view text, std::string_view delimiter, TextArray& array);
-std::string JOINFIELDS(const TextArray& array, std::string_view delimiter);
-int32_t UPPERBOUND(const TextArray& array);
 
 }  // namespace wqj

@@ -1,7 +1,192 @@
-// Positional fields over the field services.
+// The field services: delimited fields and comma-separated values read
+// from the left, counted, placed and replaced (see fields.h).
 #include "text/fields.h"
 
+#include <algorithm>
+#include <bit>
+
+#include "text/search.h"
+
+#if defined(__SSE2__)
+#  include <emmintrin.h>
+#endif
+
 namespace wqj {
+namespace {
+
+using namespace detail;
+
+// ---- fields ---------------------------------------------------------------
+
+// How often byte c occurs in text. Where SSE2 is there (every x86_64, and
+// the DLL's i686 build), sixteen bytes are compared at a time and the hits
+// summed per byte lane (each compare gives -1 for a hit), the lanes added
+// up every 255 blocks before they could wrap; one at a time elsewhere.
+int64_t count_byte(std::string_view text, char c) {
+    const size_t n = text.size();
+    const char* p = text.data();
+    int64_t total = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(c);
+    const __m128i zero = _mm_setzero_si128();
+    while (i + 16 <= n) {
+        __m128i lanes = zero;
+        const size_t blocks = std::min<size_t>((n - i) / 16, 255);
+        for (size_t b = 0; b < blocks; ++b, i += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(block, wanted));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, zero);
+        total += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
+    }
+#endif
+    for (; i < n; ++i) total += p[i] == c ? 1 : 0;
+    return total;
+}
+
+// The position of the n-th occurrence (n >= 1) of byte c counted from the
+// left, or from the right when `from_end`; npos when there are fewer. Whole
+// blocks of sixteen bytes are counted at once, so a far occurrence costs a
+// vector scan, not a call per occurrence.
+size_t nth_byte(std::string_view text, char c, int64_t n, bool from_end) {
+    const size_t size = text.size();
+    const char* p = text.data();
+    size_t done = 0;  // bytes looked at, from the chosen end
+    // Whole chunks that hold fewer occurrences than are left to pass are
+    // only counted.
+    constexpr size_t kChunk = 4096;
+    for (; done + kChunk <= size; done += kChunk) {
+        const int64_t hits = count_byte(text.substr(from_end ? size - done - kChunk : done, kChunk), c);
+        if (hits >= n) break;
+        n -= hits;
+    }
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(c);
+    for (; done + 16 <= size; done += 16) {
+        const size_t at = from_end ? size - done - 16 : done;
+        unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at)), wanted)));
+        const int hits = std::popcount(mask);
+        if (hits < n) {
+            n -= hits;
+            continue;
+        }
+        // The n-th hit lies in this block: drop the n - 1 before it.
+        for (; n > 1; --n) mask = from_end ? mask & ~(0x80000000u >> std::countl_zero(mask)) : mask & (mask - 1);
+        return from_end ? at + 31 - size_t(std::countl_zero(mask)) : at + size_t(std::countr_zero(mask));
+    }
+#endif
+    for (; done < size; ++done) {
+        const size_t at = from_end ? size - done - 1 : done;
+        if (p[at] == c && --n == 0) return at;
+    }
+    return npos;
+}
+
+int64_t count_fields(std::string_view text, std::string_view delimiter) {
+    // One field more than the delimiter occurs; a one-byte delimiter is
+    // simply counted, which the compiler does many bytes at a time.
+    if (delimiter.size() == 1) return 1 + count_byte(text, delimiter[0]);
+    FieldCursor c(text, delimiter);
+    std::string_view f;
+    int64_t count = 0;
+    while (c.next(f)) ++count;
+    return count;
+}
+
+}  // namespace
+
+using namespace detail;
+
+// ---- comma-separated values ----------------------------------------------
+
+bool CommaSeparatedCursor::next(std::string_view& field) {
+    if (done_) return false;
+    const size_t n = text_.size();
+    size_t i = pos_;
+    while (i < n && text_[i] == ' ') ++i;
+    size_t comma;
+    if (i < n && text_[i] == '"') {
+        const size_t close = text_.find('"', i + 1);
+        if (close == npos) {  // an unclosed quote runs to the end
+            field = text_.substr(i + 1);
+            done_ = true;
+            return true;
+        }
+        field = text_.substr(i + 1, close - i - 1);
+        comma = text_.find(',', close + 1);
+    } else {
+        comma = text_.find(',', i);
+        size_t end = comma == npos ? n : comma;
+        while (end > i && text_[end - 1] == ' ') --end;
+        field = text_.substr(i, end - i);
+    }
+    if (comma == npos) done_ = true;
+    else pos_ = comma + 1;
+    return true;
+}
+
+// ---- field services -------------------------------------------------------
+
+int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter) {
+    return clamp32(count_fields(text, delimiter));
+}
+
+std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field) {
+    if (field == 0 || delimiter.empty()) return std::nullopt;
+    if (delimiter.size() == 1) {
+        // One byte cannot overlap itself, so fields counted from either end
+        // are those found from the left: field k stands between the
+        // (k - 1)-th and the k-th delimiter.
+        const char d = delimiter[0];
+        const bool from_end = field < 0;
+        const int64_t k = from_end ? -int64_t(field) : int64_t(field);
+        size_t near = from_end ? text.size() : 0;  // the field's end nearer the counting end
+        if (k > 1) {
+            const size_t before = nth_byte(text, d, k - 1, from_end);
+            if (before == npos) return std::nullopt;
+            near = from_end ? before : before + 1;
+        }
+        if (from_end) {
+            const size_t start_delimiter = nth_byte(text.substr(0, near), d, 1, true);
+            const size_t start = start_delimiter == npos ? 0 : start_delimiter + 1;
+            return FieldPlace{start, near - start};
+        }
+        const size_t end = text.find(d, near);
+        return FieldPlace{near, (end == npos ? text.size() : end) - near};
+    }
+    int64_t want = field;
+    if (field < 0) {
+        want = count_fields(text, delimiter) + 1 + int64_t(field);
+        if (want < 1) return std::nullopt;
+    }
+    FieldCursor cursor(text, delimiter);
+    std::string_view f;
+    for (int64_t i = 1; cursor.next(f); ++i)
+        if (i == want) return FieldPlace{size_t(f.data() - text.data()), f.size()};
+    return std::nullopt;
+}
+
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field) {
+    if (delimiter.empty()) {
+        // Comma-separated values are read, not cut out of the text.
+        if (field == 0) return {};
+        int64_t want = field;
+        if (field < 0) {
+            want = count_fields(text, delimiter) + 1 + int64_t(field);
+            if (want < 1) return {};
+        }
+        FieldCursor cursor(text, delimiter);
+        std::string_view f;
+        for (int64_t i = 1; cursor.next(f); ++i)
+            if (i == want) return f;
+        return {};
+    }
+    const auto place = field_place(text, delimiter, field);
+    if (!place) return {};
+    return text.substr(place->start, place->length);
+}
 
 int32_t PARSECOUNTDLL(std::string_view text, std::string_view delimiter) { return FIELDCOUNT(text, delimiter); }
 
@@ -35,10 +220,8 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
         std::string joined;
         joined.reserve(text.size() + field.size());
         int64_t number = 0;
-        for_each_field(text, delimiter, [&](std::string_view f) {
-            joined.append(++number == position ? field : f);
-            return true;
-        });
+        FieldCursor cursor(text, delimiter);
+        for (std::string_view f; cursor.next(f);) joined.append(++number == position ? field : f);
         if (position > number) return std::nullopt;
         return trimmed(std::move(joined));
     }

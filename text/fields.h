@@ -1,8 +1,7 @@
 // Positional fields: a record kept as one line of text, its fields separated
 // by a delimiter of the host's choosing and numbered from 1.
 //
-// The rules are those of the field services of text/convert.h: the
-// delimiter is an exact, case-sensitive byte sequence of any length; fields
+// The delimiter is an exact, case-sensitive byte sequence of any length; fields
 // are the pieces between non-overlapping occurrences found from the left;
 // an empty delimiter reads the text as comma-separated values with quotes.
 #pragma once
@@ -13,15 +12,73 @@
 #include <string_view>
 
 #include "text/convert.h"
+#include "text/search.h"
 
 namespace wqj {
 
-// Calls visit(field) for each field of text from the first, in one pass,
-// until visit returns false. Each field is a view into text: with an empty
-// delimiter the comma-separated values, quotes removed and outer blanks
-// dropped.
-template <class Visit>
-void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit);
+// ---- field services -------------------------------------------------------
+// An empty delimiter reads the text as comma-separated values.
+
+// Walks comma-separated values from the left, one field per next(): blanks
+// before a field are skipped; a field opened by a double quote is what
+// stands up to the next double quote (or the end of the text), and what
+// follows that quote up to the next comma is dropped; any other field runs
+// to the next comma and loses its trailing blanks. Each field is a view
+// into the text.
+class CommaSeparatedCursor {
+public:
+    explicit CommaSeparatedCursor(std::string_view text) : text_(text) {}
+    bool next(std::string_view& field);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    bool done_ = false;
+};
+
+int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
+// Where field `field` of the text stands (the numbering of FIELDAT), for a
+// delimiter that is not empty; nothing outside the record.
+struct FieldPlace {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field);
+
+// Walks the fields of a text from the left, one field per next(), each a
+// view into the text: the pieces between non-overlapping delimiter
+// occurrences, or with an empty delimiter the comma-separated values
+// (quotes removed, outer blanks dropped). The delimiter is searched for
+// once per walk, so the whole walk reads the text once.
+class FieldCursor {
+public:
+    FieldCursor(std::string_view text, std::string_view delimiter)
+        : text_(text), delim_(delimiter), finder_(delimiter), csv_(text) {}
+
+    bool next(std::string_view& field) {
+        if (done_) return false;
+        if (!delim_.empty()) {
+            const std::size_t hit = finder_.next(text_, pos_);
+            if (hit == detail::npos) {
+                field = text_.substr(pos_);
+                done_ = true;
+            } else {
+                field = text_.substr(pos_, hit - pos_);
+                pos_ = hit + delim_.size();
+            }
+            return true;
+        }
+        return csv_.next(field);
+    }
+
+private:
+    std::string_view text_, delim_;
+    detail::Finder finder_;
+    CommaSeparatedCursor csv_;
+    std::size_t pos_ = 0;
+    bool done_ = false;
+};
 
 // The number of fields, at least 1.
 int32_t PARSECOUNTDLL(std::string_view text, std::string_view delimiter);
@@ -52,40 +109,5 @@ std::optional<FieldPlace> replaced_field_in_place(std::string_view text, int32_t
                                                   std::string_view delimiter);
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,
                                                             std::string_view field, std::string_view delimiter);
-
-// ---- implementation -------------------------------------------------------
-
-template <class Visit>
-void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit) {
-    if (delimiter.empty()) {
-        CommaSeparatedCursor cursor(text);
-        std::string_view f;
-        while (cursor.next(f))
-            if (!visit(f)) return;
-        return;
-    }
-    // Each search starts after the previous occurrence, so the whole walk
-    // reads the text once. Positions are 32-bit; a text beyond that range
-    // is searched directly.
-    const bool positions_fit = text.size() < static_cast<std::size_t>(INT32_MAX);
-    std::size_t from = 0;
-    for (;;) {
-        std::size_t hit = std::string_view::npos;
-        if (from < text.size()) {
-            if (positions_fit) {
-                const int32_t at = FINDTEXT(static_cast<int32_t>(from + 1), text, delimiter);
-                if (at > 0) hit = static_cast<std::size_t>(at) - 1;
-            } else {
-                hit = text.find(delimiter, from);
-            }
-        }
-        if (hit == std::string_view::npos) {
-            visit(text.substr(from));
-            return;
-        }
-        if (!visit(text.substr(from, hit - from))) return;
-        from = hit + delimiter.size();
-    }
-}
 
 }  // namespace wqj

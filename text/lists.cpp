@@ -62,13 +62,15 @@ int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, 
         return true;
     };
     int64_t number = 0, found = 0;
-    for_each_field(list, d, [&](std::string_view f) {
+    FieldCursor cursor(list, d);
+    for (std::string_view f; cursor.next(f);) {
         ++number;
         if (!keep_blanks) f = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(f));
-        if (!matches(f)) return true;
-        found = number;
-        return false;
-    });
+        if (matches(f)) {
+            found = number;
+            break;
+        }
+    }
     return static_cast<int32_t>(std::min<int64_t>(found, INT32_MAX));
 }
 
@@ -77,15 +79,15 @@ RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32
     RemovedItem out;
     out.list.reserve(list.size());
     int64_t number = 0;
-    for_each_field(list, delimiter, [&](std::string_view f) {
+    FieldCursor cursor(list, delimiter);
+    for (std::string_view f; cursor.next(f);) {
         if (++number == position) {
             out.removed = true;
-            return true;
+            continue;
         }
         if (!out.list.empty()) out.list += delimiter;
         out.list += f;
-        return true;
-    });
+    }
     return out;
 }
 

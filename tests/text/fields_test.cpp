@@ -143,10 +143,8 @@ TEST(Fields, WalkingTheFieldsAgreesWithTheFieldServices) {
     };
     for (const Case& c : cases) {
         std::vector<std::string> walked;
-        for_each_field(c.text, c.delimiter, [&](std::string_view f) {
-            walked.emplace_back(f);
-            return true;
-        });
+        FieldCursor cursor(c.text, c.delimiter);
+        for (std::string_view f; cursor.next(f);) walked.emplace_back(f);
         ASSERT_EQ(int32_t(walked.size()), FIELDCOUNT(c.text, c.delimiter)) << c.text;
         for (size_t i = 0; i < walked.size(); ++i)
             EXPECT_EQ(walked[i], FIELDAT(c.text, c.delimiter, int32_t(i + 1))) << c.text << " field " << i + 1;

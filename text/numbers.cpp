@@ -1,0 +1,367 @@
+// Number to text and text to number (see convert.h).
+//
+// The digit work is done here with exact integer arithmetic rather than with
+// the C library's printf/strtold, so that the x86_64 Linux build and the
+// i686 Windows build produce the same bytes and the same bits. Both targets
+// carry long double in the x87 80-bit format (text/extended.h).
+#include "convert.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "text/bigint.h"
+#include "text/extended.h"
+
+namespace wqj {
+namespace {
+
+using namespace detail;
+
+// ---- decimal digits of a value --------------------------------------------
+
+// The first 18 significant decimal digits of a finite non-zero value,
+// rounded to nearest with ties to even: the value is about d[0].d[1]... x 10^e10.
+struct Digits18 {
+    uint8_t d[18];
+    int32_t e10;
+};
+
+Digits18 first_18_digits(const Parts& p) {
+    uint64_t m = p.mant;
+    int32_t e = p.exp;
+    const int tz = std::countr_zero(m);
+    m >>= tz;
+    e += tz;
+    // Whole numbers below 2^64, and values m / 2^k whose exact decimal
+    // m * 5^k * 10^-k fits 64 bits (the lengths and fractions of the typing
+    // path), are written straight from one 64-bit integer.
+    const int bits = 64 - std::countl_zero(m);
+    uint64_t exact = 0;
+    int32_t exact_exp = 0;
+    bool small = false;
+    if (e >= 0) {
+        small = bits + e <= 64;
+        if (small) exact = m << e;
+    } else if (-e <= 27) {
+        const uint64_t pow5 = kPow5[-e];
+        small = m <= UINT64_MAX / pow5;
+        if (small) {
+            exact = m * pow5;
+            exact_exp = e;
+        }
+    }
+    // n * 10^dexp is the value, exactly or (when `inexact`) truncated; the
+    // truncated form keeps at least 20 digits.
+    BigUint n(small ? exact : m);
+    int32_t dexp = exact_exp;
+    bool inexact = false;
+    if (small) {
+        // n is the value's digits already.
+    } else if (e >= 0) {
+        n.shift_left(size_t(e));
+    } else {
+        // value = m / 2^k. Multiplying by 10^scale, chosen so that about 20
+        // digits stay before the point avoids expanding all k decimals.
+        const int64_t k = -int64_t(e);
+        const int64_t t = int64_t(64 - std::countl_zero(m)) - k;  // value < 2^t
+        const int64_t est = t >= 0 ? t * 30103 / 100000 : -((-t * 30103 + 99999) / 100000);
+        const int64_t scale = 20 - est;
+        if (scale < k) {
+            n.mul_pow5(uint32_t(scale));
+            const size_t drop = size_t(k - scale);
+            inexact = n.any_below(drop);
+            n.shift_right(drop);
+            dexp = int32_t(-scale);
+        } else {
+            n.mul_pow5(uint32_t(k));
+            dexp = e;
+        }
+    }
+    char s[BigUint::kMaxDigits];
+    const size_t len = n.to_decimal(s);
+    Digits18 r{};
+    r.e10 = int32_t(len) - 1 + dexp;
+    const size_t kept = std::min<size_t>(len, 18);
+    for (size_t k = 0; k < kept; ++k) r.d[k] = uint8_t(s[k] - '0');
+    if (len > 18) {
+        bool rest = inexact;
+        for (size_t k = 19; k < len && !rest; ++k) rest = s[k] != '0';
+        if (round_digits_half_even(r.d, 18, uint8_t(0), s[18] - '0', rest)) {
+            r.d[0] = 1;
+            ++r.e10;
+        }
+    }
+    return r;
+}
+
+// ---- decimal text to value ------------------------------------------------
+
+// digits * 10^p rounded once to extended precision (digits < 10^18, non-zero).
+long double scale_decimal(uint64_t digits, int64_t p) {
+    if (p >= -27 && p <= 27) {
+        // 10^|p| is exact, so one operation rounds correctly.
+        const long double d = static_cast<long double>(digits);
+        return p >= 0 ? d * kPow10.v[p] : d / kPow10.v[-p];
+    }
+    if (p > 0) {
+        BigUint n(digits);
+        n.mul_pow5(uint32_t(p));
+        const size_t len = n.bit_length();  // > 64 here
+        const size_t lo = len - 64;
+        const bool round_bit = n.bit(lo - 1);
+        const bool sticky = n.any_below(lo - 1);
+        return compose(false, n.bits64(lo), int64_t(lo) + p, round_bit, sticky);
+    }
+    // digits / 5^-p * 2^p by long division to 64 quotient bits.
+    BigUint num(digits);
+    BigUint den(1);
+    den.mul_pow5(uint32_t(-p));
+    int64_t shift = int64_t(den.bit_length()) - int64_t(num.bit_length());
+    if (shift > 0) num.shift_left(size_t(shift));
+    else if (shift < 0) den.shift_left(size_t(-shift));
+    if (num.compare(den) < 0) {
+        num.shift_left(1);
+        ++shift;
+    }
+    uint64_t q = 0;  // num / den lies in [1, 2) now
+    for (int i = 0; i < 64; ++i) {
+        q <<= 1;
+        if (num.compare(den) >= 0) {
+            num.subtract(den);
+            q |= 1;
+        }
+        num.shift_left(1);
+    }
+    const bool round_bit = num.compare(den) >= 0;
+    if (round_bit) num.subtract(den);
+    return compose(false, q, p - shift - 63, round_bit, !num.zero());
+}
+
+int based_digit(char c, int base) {
+    int d = -1;
+    if (c >= '0' && c <= '9') d = c - '0';
+    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    return d < base ? d : -1;
+}
+
+// Reads the based integer that follows "&" at position i.
+long double read_based(std::string_view t, size_t i) {
+    const size_t n = t.size();
+    int base = 8;
+    if (i < n) {
+        switch (t[i]) {
+            case 'H': case 'h': base = 16; ++i; break;
+            case 'B': case 'b': base = 2; ++i; break;
+            case 'O': case 'o': case 'Q': case 'q': base = 8; ++i; break;
+            default: break;
+        }
+    }
+    uint64_t v = 0;
+    bool any = false, overflow = false, first_zero = false;
+    for (; i < n; ++i) {
+        const int d = based_digit(t[i], base);
+        if (d < 0) break;
+        if (!any) first_zero = d == 0;
+        any = true;
+        if (v > (UINT64_MAX - uint64_t(d)) / uint64_t(base)) overflow = true;
+        if (!overflow) v = v * uint64_t(base) + uint64_t(d);
+    }
+    if (!any || overflow) return 0.0L;
+    const bool unsigned_mark = i < n && t[i] == '?';
+    const bool amp = i < n && t[i] == '&';
+    const bool amp2 = amp && i + 1 < n && t[i + 1] == '&';
+    if (!first_zero && !unsigned_mark) {
+        if (v >= 0x8000u && v <= 0xFFFFu && !amp) return static_cast<long double>(int64_t(v) - 0x10000);
+        if (v >= 0x80000000u && v <= 0xFFFFFFFFu && !amp2)
+            return static_cast<long double>(int64_t(v) - int64_t(0x100000000));
+    }
+    return static_cast<long double>(v);
+}
+
+}  // namespace
+
+// ---- numbers and text -----------------------------------------------------
+
+long double TEXTTONUMBER(std::string_view text) {
+    const size_t n = text.size();
+    // Up to nine plain digits, the common case of the measurement readers:
+    // their integer, exactly what the general reading below gives.
+    if (n > 0 && n <= 9) {
+        uint32_t value = 0;
+        size_t i = 0;
+        while (i < n && text[i] >= '0' && text[i] <= '9') value = value * 10 + uint32_t(text[i++] - '0');
+        if (i == n) return static_cast<long double>(value);
+    }
+    size_t i = 0;
+    while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
+    if (i < n && text[i] == '&') return read_based(text, i + 1);
+    bool neg = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) neg = text[i++] == '-';
+
+    // Mantissa: the first 18 significant digits form an integer; the point
+    // position and any further integer digits give its power of ten.
+    uint64_t digits = 0;
+    int nsig = 0;
+    int64_t scale = 0;
+    bool point = false, any_digit = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            if (point) break;
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') break;
+        any_digit = true;
+        const int d = c - '0';
+        if (nsig == 0 && d == 0) {
+            if (point) --scale;
+        } else if (nsig < 18) {
+            digits = digits * 10 + uint64_t(d);
+            ++nsig;
+            if (point) --scale;
+        } else if (!point) {
+            ++scale;
+        }
+    }
+    if (!any_digit) return 0.0L;
+
+    int64_t exponent = 0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        bool eneg = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) eneg = text[i++] == '-';
+        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i)
+            exponent = std::min<int64_t>(exponent * 10 + (text[i] - '0'), 9999);
+        if (eneg) exponent = -exponent;
+    }
+    // Digits that are all zeros: the value is 0, and the sign is applied
+    // to it as to any other ("-0" is negative zero).
+    if (digits == 0) return neg ? -0.0L : 0.0L;
+
+    const int64_t p = scale + exponent;
+    const int64_t first_digit_exp = nsig + p - 1;  // magnitude lies in [10^this, 10^(this+1))
+    if (first_digit_exp >= 4932) return neg ? -0x1p127L : 0x1p127L;
+    if (first_digit_exp < -4933) return 0.0L;
+    const long double v = scale_decimal(digits, p);
+    return neg ? -v : v;
+}
+
+void append_whole_number(std::string& out, int64_t value) {
+    constexpr int64_t kPlainLimit = 1000000000000000;  // 10^15
+    if (value <= -kPlainLimit || value >= kPlainLimit) {
+        out += TRIMLEFTBLANKS(NUMBERTOTEXT(static_cast<long double>(value), 15));
+        return;
+    }
+    char digits[17];
+    size_t at = sizeof digits;
+    uint64_t magnitude = value < 0 ? uint64_t(-value) : uint64_t(value);
+    // 32-bit steps while the rest fits: cheaper on both builds.
+    while (magnitude > UINT32_MAX) {
+        digits[--at] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    auto low = static_cast<uint32_t>(magnitude);
+    do {
+        digits[--at] = char('0' + low % 10);
+        low /= 10;
+    } while (low != 0);
+    if (value < 0) digits[--at] = '-';
+    out.append(digits + at, sizeof digits - at);
+}
+
+std::string NUMBERTOTEXT(long double value, int digits) {
+    const int n = std::clamp(digits, 1, 18);
+    const Parts p = decode(value);
+    if (p.kind == Kind::Zero || p.kind == Kind::NaN) return " 0";
+    std::string out(1, p.neg ? '-' : ' ');
+    if (p.kind == Kind::Infinite) {
+        out += '9';
+        if (n > 1) {
+            out += '.';
+            out.append(size_t(n - 1), '9');
+        }
+        out += "E+998";
+        return out;
+    }
+
+    Digits18 s = first_18_digits(p);
+    // Round to n digits by the one digit after the n-th.
+    if (n < 18 && round_digits_half_even(s.d, size_t(n), uint8_t(0), s.d[n], false)) {
+        s.d[0] = 1;
+        ++s.e10;
+    }
+    int k = n;
+    while (k > 1 && s.d[k - 1] == 0) --k;
+    const int64_t e = int64_t(s.e10) - (k - 1);  // value = D * 10^e
+    auto put = [&](int from, int to) {
+        for (int j = from; j < to; ++j) out += char('0' + s.d[j]);
+    };
+    if (e == 0) {
+        put(0, k);
+    } else if (e > 0 && k + e <= n) {
+        put(0, k);
+        out.append(size_t(e), '0');
+    } else if (e < 0 && -e <= n) {
+        const int f = int(-e);
+        if (k > f) {
+            put(0, k - f);
+            out += '.';
+            put(k - f, k);
+        } else {
+            out += '.';
+            out.append(size_t(f - k), '0');
+            put(0, k);
+        }
+    } else {
+        put(0, 1);
+        if (k > 1) {
+            out += '.';
+            put(1, k);
+        }
+        out += s.e10 < 0 ? "E-" : "E+";
+        out += std::to_string(s.e10 < 0 ? -int64_t(s.e10) : int64_t(s.e10));
+    }
+    return out;
+}
+
+// Every mask is written as ".######": a point and up to six decimals.
+std::string FORMATWITHMASK(long double value, std::string_view /*mask*/) {
+    const Parts p = decode(value);
+    if (p.kind == Kind::Zero || p.kind == Kind::NaN) return ".";
+    if (p.kind == Kind::Infinite) return NUMBERTOTEXT(value, 15).substr(p.neg ? 0 : 1);
+
+    const Digits18 s = first_18_digits(p);
+    const int64_t e10 = s.e10;
+    auto digit_at = [&](int64_t idx) -> int { return idx >= 0 && idx < 18 ? s.d[idx] : 0; };
+    // The integer digits followed by exactly six decimals.
+    size_t int_digits = e10 >= 0 ? size_t(e10 + 1) : 0;
+    std::string body;
+    body.reserve(int_digits + 7);
+    for (size_t idx = 0; idx < int_digits; ++idx) body += char('0' + digit_at(int64_t(idx)));
+    for (int j = 1; j <= 6; ++j) body += char('0' + digit_at(e10 + j));
+
+    const int seventh = digit_at(e10 + 7);
+    bool rest = false;
+    for (int64_t idx = std::max<int64_t>(e10 + 8, 0); idx < 18; ++idx) rest = rest || s.d[idx] != 0;
+    if (round_digits_half_even(body.data(), body.size(), '0', seventh, rest)) {
+        body.insert(body.begin(), '1');
+        ++int_digits;
+    }
+    size_t first = 0;
+    while (first < int_digits && body[first] == '0') ++first;
+    size_t last = body.size();
+    while (last > int_digits && body[last - 1] == '0') --last;
+    const bool zero = first == int_digits && last == int_digits;
+
+    std::string out;
+    if (p.neg && !zero) out += '-';
+    out.append(body, first, int_digits - first);
+    out += '.';
+    out.append(body, int_digits, last - int_digits);
+    return out;
+}
+
+}  // namespace wqj
