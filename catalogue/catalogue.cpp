@@ -22,7 +22,7 @@ std::string code_string(const std::vector<int32_t>& numbers) {
     std::string out;
     for (int32_t n : numbers) {
         if (!out.empty()) out += '\xFF';
-        out += TRIMRIGHTBLANKS(TRIMLEFTBLANKS(NUMBERTOTEXT(n, 15)));
+        out += trim_blanks(NUMBERTOTEXT(n, 15));
     }
     return out;
 }
@@ -52,7 +52,7 @@ std::string GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t subcategory, int
 }
 
 int32_t GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t subcategory, std::string& name) {
-    const std::string_view trimmed = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(name));
+    const std::string_view trimmed = trim_blanks(name);
     if (trimmed.empty()) return 0;
     // Rewritten in place: the trimmed name moves to the front upper-cased.
     const std::size_t lead = static_cast<std::size_t>(trimmed.data() - name.data());

@@ -39,8 +39,6 @@ PAPERINFO* row_at(int32_t row) {
 
 std::string_view stored_name(const PAPERINFO& paper) { return {paper.Name.data(), paper.Name.size()}; }
 
-std::string_view trimmed(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
-
 }  // namespace
 
 void write_default_paper_rows(std::vector<PAPERINFO>& table) {
@@ -98,18 +96,18 @@ void SETPAPERINFOITEM(int32_t row, std::string_view name, float width, float hei
 PaperRow GETPAPERINFOITEM(int32_t row) {
     const PAPERINFO* p = row_at(row);
     if (p == nullptr) return {};
-    return {std::string(trimmed(stored_name(*p))), p->Width, p->Height, p->TopMargin,
+    return {std::string(trim_blanks(stored_name(*p))), p->Width, p->Height, p->TopMargin,
             p->BottomMargin, p->LeftMargin, p->RightMargin};
 }
 
 std::string GETPAPERINFONAME(int32_t row) {
     const PAPERINFO* p = row_at(row);
-    return p == nullptr ? std::string() : std::string(trimmed(stored_name(*p)));
+    return p == nullptr ? std::string() : std::string(trim_blanks(stored_name(*p)));
 }
 
 int32_t GETPAPERINFONAMELENGTH(int32_t row) {
     const PAPERINFO* p = row_at(row);
-    return p == nullptr ? 0 : static_cast<int32_t>(trimmed(stored_name(*p)).size());
+    return p == nullptr ? 0 : static_cast<int32_t>(trim_blanks(stored_name(*p)).size());
 }
 
 float GETPAPERINFOWIDTH(int32_t row, int32_t orientation) {
@@ -155,11 +153,11 @@ void set_paper_margin(int32_t row, Margin margin, float value) {
 
 PaperNameMatch GETPAPERINDEXFROMPAPERNAME(std::string_view name) {
     PaperNameMatch match;
-    match.normalised = UPPERCASETEXT(trimmed(name));
+    match.normalised = UPPERCASETEXT(trim_blanks(name));
     const auto& table = globals().PAPERINFOARRAY;
     if (!table) return match;
     for (std::size_t row = 0; row < table->size(); ++row) {
-        if (UPPERCASETEXT(trimmed(stored_name((*table)[row]))) == match.normalised) {
+        if (UPPERCASETEXT(trim_blanks(stored_name((*table)[row]))) == match.normalised) {
             match.row = static_cast<int32_t>(row);
             break;
         }

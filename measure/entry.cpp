@@ -29,11 +29,6 @@ std::string_view unit_word(float code) {
     }
 }
 
-// A number as the messages write it: NUMBERTOTEXT without its leading blank.
-std::string number_text(long double value, int digits) {
-    return std::string(TRIMLEFTBLANKS(NUMBERTOTEXT(value, digits)));
-}
-
 int32_t leading_blanks(std::string_view text) {
     return static_cast<int32_t>(text.size() - TRIMLEFTBLANKS(text).size());
 }

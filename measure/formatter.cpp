@@ -84,7 +84,7 @@ void append_number(FormattedLength& out, long double value, int digits) {
         }
     }
     const std::string text = NUMBERTOTEXT(value, digits);
-    out.append(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)));
+    out.append(trim_blanks(text));
 }
 
 // A part (feet, inches, metres, millimetres) written with 7 digits. Parts
@@ -114,7 +114,7 @@ void append_part(FormattedLength& out, float value) {
 // number ("44.999542E-2"), so such a text is written out in plain form with
 // the same seven significant digits (".04999542").
 std::string decimal_small_text(float small) {
-    std::string text(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(NUMBERTOTEXT(small, 7))));
+    std::string text(trim_blanks(NUMBERTOTEXT(small, 7)));
     if (text.size() >= 2 && text[0] == '0' && text[1] == '.') text.erase(0, 1);
     const std::size_t e = text.find('E');
     if (e == std::string::npos || e + 2 >= text.size() || text[e + 1] != '-') return text;
@@ -143,7 +143,7 @@ void finish(FormattedLength& text, std::string_view small_label) {
     while (first < last && all[first] == ' ') ++first;
     while (last > first && all[last - 1] == ' ') --last;
     const std::string_view trimmed = all.substr(first, last - first);
-    if (trimmed.empty() || trimmed == TRIMRIGHTBLANKS(TRIMLEFTBLANKS(small_label))) {
+    if (trimmed.empty() || trimmed == trim_blanks(small_label)) {
         text.keep(0, 0);
         return;
     }

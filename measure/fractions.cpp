@@ -57,7 +57,6 @@ std::string integer_text(int64_t value) {
     return text;
 }
 
-std::string trimmed(std::string_view text) { return std::string(TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text))); }
 
 // The first "/" of the text, or the first "\" when there is no "/".
 std::size_t find_slash(std::string_view text) {
@@ -93,7 +92,7 @@ int64_t greatest_common_divisor(int64_t a, int64_t b) {
 // six decimal places: its 7-digit text, the decimals after the point over a
 // power of ten, reduced to the largest denominator.
 std::string fraction_text_of_magnitude(float value, int32_t largest_denominator) {
-    const std::string text = trimmed(NUMBERTOTEXT(value, 7));
+    const std::string text(trim_blanks(NUMBERTOTEXT(value, 7)));
     // No point: a whole number. Scientific form: only single values of ten
     // million and more (all whole numbers) and infinity are written that way,
     // so there is no fraction to show and the 7-digit text stands.
@@ -112,7 +111,7 @@ std::string fraction_text_of_magnitude(float value, int32_t largest_denominator)
     fraction.append(decimals);
     fraction += "/1";
     fraction.append(decimals.size(), '0');
-    return REDUCEFRACTION(trimmed(fraction), largest_denominator);
+    return REDUCEFRACTION(trim_blanks(fraction), largest_denominator);
 }
 
 // The value's six decimal places as FORMATWITHMASK(value, ".######") writes
@@ -275,7 +274,7 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
     }
 
     const int64_t total = carry + whole;
-    if (total != 0) return trimmed(integer_text(total) + ' ' + fraction);
+    if (total != 0) return std::string(trim_blanks(integer_text(total) + ' ' + fraction));
     return fraction;
 }
 
@@ -317,7 +316,7 @@ std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t f
 }
 
 std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text) {
-    const std::string_view t = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
+    const std::string_view t = trim_blanks(text);
     if (t.size() < 3) return std::nullopt;
     const bool reversed = from_end == -1;
 

@@ -42,7 +42,6 @@ int32_t to_position(int64_t p) {
     return static_cast<int32_t>(std::clamp<int64_t>(p, 0, most));
 }
 
-std::string_view trim_blanks(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
 
 std::size_t leading_blanks(std::string_view text) { return text.size() - TRIMLEFTBLANKS(text).size(); }
 

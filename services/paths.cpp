@@ -17,8 +17,6 @@ std::string_view last_piece(std::string_view path) {
     return last == std::string_view::npos ? path : path.substr(last + 1);
 }
 
-std::string_view trimmed(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
-
 }  // namespace
 
 std::string GETDRIVEFROMPATH(std::string_view path) {
@@ -32,7 +30,7 @@ std::string GETDIRECTORYFROMPATH(std::string_view path) {
     return std::string(path.substr(start, last - start + 1));
 }
 
-std::string GETFILENAMEFROMPATH(std::string_view path) { return std::string(trimmed(last_piece(path))); }
+std::string GETFILENAMEFROMPATH(std::string_view path) { return std::string(trim_blanks(last_piece(path))); }
 
 std::string REMOVEFILENAMEFROMFULLPATH(std::string_view path) {
     const std::string_view piece = last_piece(path);
@@ -41,7 +39,7 @@ std::string REMOVEFILENAMEFROMFULLPATH(std::string_view path) {
 }
 
 std::string GETEXPORTFILENAME(std::string_view base, int32_t category, int32_t number) {
-    const std::string_view stem = trimmed(base);
+    const std::string_view stem = trim_blanks(base);
     const std::string description = GETDESCRIPTIONFORCATEGORYTYPE(category, 0);
     std::string name;
     name.reserve(stem.size() + description.size() + 14);  // two "_" and up to 11 digits and sign

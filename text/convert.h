@@ -31,6 +31,10 @@ long double TEXTTONUMBER(std::string_view text);
 // scientific form where plain form would need more digits.
 std::string NUMBERTOTEXT(long double value, int digits);
 
+// NUMBERTOTEXT without the leading blank of a value that is not negative:
+// a number as messages and fractions show it (".5", "-2", "12.5").
+std::string number_text(long double value, int digits);
+
 // Appends a whole number as NUMBERTOTEXT writes it with 15 digits, without
 // the leading blank of a value that is not negative: "-12", "0", "1E+15".
 // Below 10^15 in magnitude (every 32-bit integer) the digits are written
@@ -57,6 +61,8 @@ long double FLOATMODULO(long double a, long double b);
 // argument: the caller keeps the argument alive while it uses the result.
 std::string_view TRIMLEFTBLANKS(std::string_view text);
 std::string_view TRIMRIGHTBLANKS(std::string_view text);
+// Both: trim_blanks(text).
+std::string_view trim_blanks(std::string_view text);
 std::string UPPERCASETEXT(std::string_view text);
 // Appends text upper-cased as UPPERCASETEXT does it.
 void append_upper_case(std::string& out, std::string_view text);

@@ -202,7 +202,7 @@ double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std
 namespace {
 
 std::string trimmed(std::string joined) {
-    const std::string_view t = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(joined));
+    const std::string_view t = trim_blanks(joined);
     if (t.size() == joined.size()) return joined;
     return std::string(t);
 }

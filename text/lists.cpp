@@ -53,7 +53,7 @@ int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, 
             list = upper_list;
         }
     }
-    if (!keep_blanks) item = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(item));
+    if (!keep_blanks) item = trim_blanks(item);
     auto matches = [&](std::string_view f) {
         if (!fold_items) return COMPARETEXT(f, item) == 0;
         if (f.size() != item.size()) return false;
@@ -65,7 +65,7 @@ int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, 
     FieldCursor cursor(list, d);
     for (std::string_view f; cursor.next(f);) {
         ++number;
-        if (!keep_blanks) f = TRIMRIGHTBLANKS(TRIMLEFTBLANKS(f));
+        if (!keep_blanks) f = trim_blanks(f);
         if (matches(f)) {
             found = number;
             break;
@@ -116,7 +116,7 @@ std::optional<ListCut> removed_item_in_place(std::string_view list, int32_t posi
 std::string_view STRIPNULL(std::string_view text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) text = text.substr(0, nul);
-    return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text));
+    return trim_blanks(text);
 }
 
 std::string CREATEDELIMITEDSTRINGFROMLONGARRAY(std::string_view delimiter, std::span<const int32_t> elements) {

@@ -252,7 +252,7 @@ long double TEXTTONUMBER(std::string_view text) {
 void append_whole_number(std::string& out, int64_t value) {
     constexpr int64_t kPlainLimit = 1000000000000000;  // 10^15
     if (value <= -kPlainLimit || value >= kPlainLimit) {
-        out += TRIMLEFTBLANKS(NUMBERTOTEXT(static_cast<long double>(value), 15));
+        out += number_text(static_cast<long double>(value), 15);
         return;
     }
     char digits[17];
@@ -325,6 +325,12 @@ std::string NUMBERTOTEXT(long double value, int digits) {
         out += std::to_string(s.e10 < 0 ? -int64_t(s.e10) : int64_t(s.e10));
     }
     return out;
+}
+
+std::string number_text(long double value, int digits) {
+    std::string text = NUMBERTOTEXT(value, digits);
+    if (!text.empty() && text.front() == ' ') text.erase(0, 1);
+    return text;
 }
 
 // Every mask is written as ".######": a point and up to six decimals.

@@ -46,6 +46,8 @@ std::string_view TRIMRIGHTBLANKS(std::string_view text) {
     return text.substr(0, n);
 }
 
+std::string_view trim_blanks(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
+
 namespace {
 // UPPERCASETEXT's mapping of every byte, made once from is_upper_mapped.
 struct UpperCaseTable {

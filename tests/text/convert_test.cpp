@@ -205,7 +205,7 @@ TEST(NumberToText, WholeNumbersAppended) {
         std::string out = "x";
         append_whole_number(out, c.value);
         EXPECT_EQ(out, "x" + std::string(c.want)) << c.value;
-        EXPECT_EQ(c.want, TRIMLEFTBLANKS(NUMBERTOTEXT(static_cast<long double>(c.value), 15))) << c.value;
+        EXPECT_EQ(c.want, number_text(static_cast<long double>(c.value), 15)) << c.value;
     }
 }
 

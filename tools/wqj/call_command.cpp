@@ -72,7 +72,7 @@ std::string quoted(std::string_view bytes) {
 // With --bits, also the value's bit pattern ("1.5 (0x3FC00000)"), which tells
 // apart what the shortest text cannot (the payloads of NaNs).
 template <class F>
-std::string number_text(F value, bool bits) {
+std::string float_text(F value, bool bits) {
     std::string out = shortest(value);
     if (!bits) return out;
     using U = std::conditional_t<sizeof(F) == 4, uint32_t, uint64_t>;
@@ -341,12 +341,12 @@ std::string written_back(const Slot& s, const Options& o) {
     } else if (t == "i32ref") {
         value = join(s.i32s, [](int32_t v) { return std::to_string(v); });
     } else if (t == "f32ref") {
-        value = join(s.f32s, [&](float v) { return number_text(v, o.bits); });
+        value = join(s.f32s, [&](float v) { return float_text(v, o.bits); });
     } else if (t == "f64ref") {
-        value = join(s.f64s, [&](double v) { return number_text(v, o.bits); });
+        value = join(s.f64s, [&](double v) { return float_text(v, o.bits); });
     } else if (t == "rect") {
-        value = number_text(s.rect.X1, o.bits) + "," + number_text(s.rect.Y1, o.bits) + "," +
-                number_text(s.rect.X2, o.bits) + "," + number_text(s.rect.Y2, o.bits);
+        value = float_text(s.rect.X1, o.bits) + "," + float_text(s.rect.Y1, o.bits) + "," +
+                float_text(s.rect.X2, o.bits) + "," + float_text(s.rect.Y2, o.bits);
     } else if (t == "ptr") {
         if (s.p == nullptr) return "";
         value = std::to_string(s.byte);
@@ -408,7 +408,7 @@ template <class R>
 void print_result(R r, const Options& o) {
     if constexpr (std::is_same_v<R, int32_t>) std::printf("%d\n", r);
     else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>)
-        std::printf("%s\n", number_text(r, o.bits).c_str());
+        std::printf("%s\n", float_text(r, o.bits).c_str());
     else {
         static_assert(std::is_same_v<R, WQJSTRING>);
         std::printf("%s\n", host_string_text(r).c_str());

@@ -10,11 +10,6 @@
 namespace wqjtool {
 namespace {
 
-// A number as the library writes it, without the leading blank.
-std::string number_text(long double value, int digits) {
-    return std::string(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, digits)));
-}
-
 // ---- convert ----------------------------------------------------------------
 
 enum class Unit { Inches, Millimeters, Feet, Meters };
@@ -58,7 +53,7 @@ int run_convert(const Args& args) {
                  .add("result", digits == 7 ? json_number(static_cast<float>(result)) : json_number(result)));
         return 0;
     }
-    std::printf("%s %s\n", number_text(result, digits).c_str(), cli.plain[2].c_str());
+    std::printf("%s %s\n", wqj::number_text(result, digits).c_str(), cli.plain[2].c_str());
     return 0;
 }
 

@@ -24,7 +24,7 @@ namespace {
 // A single as the library writes it (7 digits), without the leading blank;
 // an infinity or NaN is named, as the library writes it as a number.
 std::string single_text(float value) {
-    const std::string text(wqj::TRIMLEFTBLANKS(wqj::NUMBERTOTEXT(value, 7)));
+    const std::string text = wqj::number_text(value, 7);
     return std::isfinite(value) ? text : shortest(value) + " (written by the library as " + text + ")";
 }
 
@@ -294,7 +294,7 @@ const Style kMetricStyles[] = {
 };
 
 std::string trimmed_number(long double value, int digits) {
-    return std::string(wqj::TRIMLEFTBLANKS(wqj::TRIMRIGHTBLANKS(wqj::NUMBERTOTEXT(value, digits))));
+    return std::string(wqj::trim_blanks(wqj::NUMBERTOTEXT(value, digits)));
 }
 
 // What CONVERTTEXTSTRINGVALUETOINCHESERRORMSG makes of the separated entry:
