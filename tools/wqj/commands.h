@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -98,6 +99,13 @@ void emit(const JsonObject& object);  // one object, one line
 // The shortest text that reads back as exactly this value.
 std::string shortest(double value);
 std::string shortest(float value);
+
+// The display styles of a system (imperial, or metric): code and constant name.
+struct DisplayStyle {
+    int32_t code;
+    const char* name;
+};
+std::span<const DisplayStyle> display_styles(bool metric);
 
 // The payload of a host string returned by an export; the string is freed.
 std::string take(WQJSTRING s);

@@ -6,26 +6,31 @@
 #include "wqjdll.h"
 
 namespace wqjtool {
+
 namespace {
 
-struct Style {
-    int32_t code;
-    const char* name;
-};
-
-const Style kImperialStyles[] = {
+const DisplayStyle kImperialStyles[] = {
     {0, "FORMATFEETINCHESWORDS"},  {1, "FORMATFEETINCHESDOTABBREV"}, {2, "FORMATFEETINCHESABBREV"},
     {3, "FORMATFEETWORDS"},        {4, "FORMATFEETDOTABBREV"},       {5, "FORMATFEETABBREV"},
     {6, "FORMATFEETINCHESMARKS"},  {7, "FORMATFEETINCHESMARKSDASH"}, {8, "FORMATFEETMARK"},
     {9, "FORMATINCHESWORDS"},      {10, "FORMATINCHESDOTABBREV"},    {11, "FORMATINCHESABBREV"},
     {12, "FORMATINCHESMARK"},      {13, "FORMATINCHESPLAIN"},
 };
-const Style kMetricStyles[] = {
+const DisplayStyle kMetricStyles[] = {
     {0, "FORMATMETERSMILLIMETERSWORDS"}, {1, "FORMATMETERSMILLIMETERSABBREV"},
     {2, "FORMATMETERSWORDS"},            {3, "FORMATMETERSABBREV"},
     {4, "FORMATMILLIMETERSABBREV"},      {5, "FORMATMILLIMETERSPLAIN"},
     {6, "FORMATMETERSCENTIMETERSABBREV"},
 };
+
+}  // namespace
+
+std::span<const DisplayStyle> display_styles(bool metric) {
+    if (metric) return kMetricStyles;
+    return kImperialStyles;
+}
+
+namespace {
 
 int run_format(const Args& args) {
     const Cli cli(args, {"--metric", "--decimal"}, {"--places"});
@@ -43,11 +48,12 @@ int run_format(const Args& args) {
 
     float big = 0, mid = 0, small = 0;
     GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? 20 : places, &big, &mid, &small);
-    const Style* first = metric ? std::begin(kMetricStyles) : std::begin(kImperialStyles);
-    const Style* last = metric ? std::end(kMetricStyles) : std::end(kImperialStyles);
+    const std::span<const DisplayStyle> styles = display_styles(metric);
+    const DisplayStyle* first = styles.data();
+    const DisplayStyle* last = styles.data() + styles.size();
     if (json_output) {
         std::vector<std::string> styles;
-        for (const Style* s = first; s != last; ++s) {
+        for (const DisplayStyle* s = first; s != last; ++s) {
             styles.push_back(JsonObject{}
                                  .integer("style", s->code)
                                  .text("name", s->name)
@@ -72,7 +78,7 @@ int run_format(const Args& args) {
     } else {
         std::printf("%s inches (imperial, decimals %d): %g ft, %g in, %g\n", shown, places, big, mid, small);
     }
-    for (const Style* s = first; s != last; ++s) {
+    for (const DisplayStyle* s = first; s != last; ++s) {
         const std::string text = take(GETFORMATEDTEXTFROMINCHES(system, s->code, number_style, inches, places));
         std::printf("%3d  %-30s %s\n", s->code, s->name, text.empty() ? "(empty text)" : text.c_str());
     }

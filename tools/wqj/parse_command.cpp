@@ -274,25 +274,6 @@ int run_parse(const Args& args) {
 
 // ---- try -------------------------------------------------------------------------
 
-struct Style {
-    int32_t code;
-    const char* name;
-};
-
-const Style kImperialStyles[] = {
-    {0, "FORMATFEETINCHESWORDS"},  {1, "FORMATFEETINCHESDOTABBREV"}, {2, "FORMATFEETINCHESABBREV"},
-    {3, "FORMATFEETWORDS"},        {4, "FORMATFEETDOTABBREV"},       {5, "FORMATFEETABBREV"},
-    {6, "FORMATFEETINCHESMARKS"},  {7, "FORMATFEETINCHESMARKSDASH"}, {8, "FORMATFEETMARK"},
-    {9, "FORMATINCHESWORDS"},      {10, "FORMATINCHESDOTABBREV"},    {11, "FORMATINCHESABBREV"},
-    {12, "FORMATINCHESMARK"},      {13, "FORMATINCHESPLAIN"},
-};
-const Style kMetricStyles[] = {
-    {0, "FORMATMETERSMILLIMETERSWORDS"}, {1, "FORMATMETERSMILLIMETERSABBREV"},
-    {2, "FORMATMETERSWORDS"},            {3, "FORMATMETERSABBREV"},
-    {4, "FORMATMILLIMETERSABBREV"},      {5, "FORMATMILLIMETERSPLAIN"},
-    {6, "FORMATMETERSCENTIMETERSABBREV"},
-};
-
 std::string trimmed_number(long double value, int digits) {
     return std::string(wqj::trim_blanks(wqj::NUMBERTOTEXT(value, digits)));
 }
@@ -373,9 +354,10 @@ int run_try(const Args& args) {
         std::printf("displays   (%s, %s%d; each read back)\n", metric ? "metric" : "imperial",
                     fractions ? "fractions up to 1/" : "decimals ", places);
     }
-    const Style* first = metric ? std::begin(kMetricStyles) : std::begin(kImperialStyles);
-    const Style* last = metric ? std::end(kMetricStyles) : std::end(kImperialStyles);
-    for (const Style* s = first; s != last; ++s) {
+    const std::span<const DisplayStyle> styles = display_styles(metric);
+    const DisplayStyle* first = styles.data();
+    const DisplayStyle* last = styles.data() + styles.size();
+    for (const DisplayStyle* s = first; s != last; ++s) {
         const std::string text = take(GETFORMATEDTEXTFROMINCHES(system, s->code, number_style, r.inches, places));
         const Reading back = read_entry(text, 0);
         const bool same = back.inches == r.inches;
