@@ -53,6 +53,18 @@ constexpr Layout kImperialLayouts[] = {
 };
 static_assert(std::size(kImperialLayouts) == FORMATINCHESPLAIN + 1);
 
+// The decimal digits of a whole number, appended.
+template <class Unsigned>
+void append_digits(FormattedLength& out, Unsigned value) {
+    char text[20];
+    std::size_t at = sizeof text;
+    do {
+        text[--at] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    out.append(std::string_view(text + at, sizeof text - at));
+}
+
 // A number written by NUMBERTOTEXT, blanks trimmed at both ends, appended.
 // A whole number below 10^digits, what feet, inches and millimetres mostly
 // are, is its plain digits.
@@ -62,24 +74,9 @@ void append_number(FormattedLength& out, long double value, int digits) {
     if (digits >= 1 && digits <= 15 && value >= 0 && value < kLimits[digits]) {
         const auto whole = static_cast<uint64_t>(value);
         if (static_cast<long double>(whole) == value) {
-            char text[20];
-            std::size_t at = sizeof text;
             // In 32 bits where the number fits: cheaper on both builds.
-            if (whole <= UINT32_MAX) {
-                auto rest = static_cast<uint32_t>(whole);
-                do {
-                    text[--at] = static_cast<char>('0' + rest % 10);
-                    rest /= 10;
-                } while (rest != 0);
-                out.append(std::string_view(text + at, sizeof text - at));
-                return;
-            }
-            uint64_t rest = whole;
-            do {
-                text[--at] = static_cast<char>('0' + rest % 10);
-                rest /= 10;
-            } while (rest != 0);
-            out.append(std::string_view(text + at, sizeof text - at));
+            if (whole <= UINT32_MAX) append_digits(out, static_cast<uint32_t>(whole));
+            else append_digits(out, whole);
             return;
         }
     }
@@ -94,14 +91,7 @@ void append_part(FormattedLength& out, float value) {
     if (value >= 0 && value < 1e7f) {
         const auto whole = static_cast<int32_t>(value);
         if (static_cast<float>(whole) == value) {
-            char text[8];
-            std::size_t at = sizeof text;
-            auto rest = static_cast<uint32_t>(whole);
-            do {
-                text[--at] = static_cast<char>('0' + rest % 10);
-                rest /= 10;
-            } while (rest != 0);
-            out.append(std::string_view(text + at, sizeof text - at));
+            append_digits(out, static_cast<uint32_t>(whole));
             return;
         }
     }
