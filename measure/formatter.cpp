@@ -204,6 +204,56 @@ void metric_text(FormattedLength& text, int32_t system, int32_t style, const Mea
     finish(text, {});
 }
 
+// The imperial parts of a length from 2^-17 to 2^20 inches (typed lengths),
+// worked out in integers where the steps below are exact or round alike.
+// Such a length is a whole number of 2^-40 inches below 2^60. Its quotient
+// by 12 is a whole number or lies at least 2^-44 from one, far more than
+// the rounding of that quotient in extended precision (2^-47 here), so
+// truncating it gives the whole feet exactly; what is left is exact, and its
+// fractional inch has at most the 24 significant bits of the length. That
+// fraction rounded to 0 to 6 decimals is r / 10^places with r found from the
+// exact product; r / 10^places lies at least 2^-45 (relative) from any
+// midpoint between two singles unless it is a single itself, so rounding it
+// to a single through a double gives what rounding it through extended
+// precision does. Returns false (parts untouched) outside these cases.
+// No step here raises a floating-point flag, which keeps the export's
+// floating-point guard from having to clear one.
+bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& p) {
+    if (!(inches >= 0x1p-17f && inches < 0x1p20f)) return false;
+    uint32_t bits = 0;
+    std::memcpy(&bits, &inches, sizeof bits);
+    const uint64_t significand = (bits & 0x7FFFFFu) | 0x800000u;
+    constexpr int kFractionBits = 40;
+    constexpr uint64_t kOne = uint64_t{1} << kFractionBits;
+    // inches = significand * 2^(biased - 150); the shift is 0 to 36.
+    const uint64_t units = significand << ((bits >> 23) - (150 - kFractionBits));
+    const uint64_t feet = units / (12 * kOne);
+    const uint64_t rest = units - feet * 12 * kOne;
+    uint64_t fraction = rest & (kOne - 1);
+    float small = 0;
+    if (fraction != 0) {
+        if (places < 0 || places >= 18) {
+            if (fraction < (uint64_t{1} << 20)) return false;  // below 2^-20: rounded to 18 decimals
+            small = static_cast<float>(static_cast<double>(fraction) * 0x1p-40);
+        } else if (places <= 6) {
+            static constexpr uint32_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+            static constexpr double kPowersDouble[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+            const uint64_t scaled = fraction * kPowers[places];  // below 2^60
+            uint64_t r = scaled >> kFractionBits;
+            const uint64_t below = scaled & (kOne - 1);
+            const uint64_t half = kOne >> 1;
+            if (below > half || (below == half && (r & 1) != 0)) ++r;
+            small = static_cast<float>(static_cast<double>(r) / kPowersDouble[places]);
+        } else {
+            return false;
+        }
+    }
+    p.big = static_cast<float>(feet);
+    p.mid = static_cast<float>(rest >> kFractionBits);
+    p.small = small;
+    return true;
+}
+
 }  // namespace
 
 MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places) {
@@ -215,17 +265,23 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
         p.mid = static_cast<float>(TRUNCATETOWARDZERO(mm) - 1000.0L * p.big);
         if (p.mid != 0) p.mid = static_cast<float>(ROUNDTODIGITS(p.mid, places));
         p.small = 0;
-    } else {
-        // Whole feet, whole inches beyond them and the fractional inch.
-        p.big = static_cast<float>(TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
-        p.mid = static_cast<float>(TRUNCATETOWARDZERO(inches - 12.0L * p.big));
-        p.small = static_cast<float>(inches - 12.0L * p.big - p.mid);
-        // At 18 decimals (what 20 and every count outside 0 to 18 mean) a
-        // single of 2^-20 or more comes back unchanged: the rounding moves it
-        // by at most 5e-19, far below half its last place.
-        const bool unchanged = (places < 0 || places >= 18) && std::fabs(p.small) >= 0x1p-20f;
-        if (p.small != 0 && !unchanged) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
+    } else if (!imperial_parts_in_integers(inches, places, p)) {
+        p = imperial_parts_by_steps(inches, places);
     }
+    return p;
+}
+
+MeasurementParts imperial_parts_by_steps(float inches, int32_t places) {
+    // Whole feet, whole inches beyond them and the fractional inch.
+    MeasurementParts p;
+    p.big = static_cast<float>(TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
+    p.mid = static_cast<float>(TRUNCATETOWARDZERO(inches - 12.0L * p.big));
+    p.small = static_cast<float>(inches - 12.0L * p.big - p.mid);
+    // At 18 decimals (what 20 and every count outside 0 to 18 mean) a
+    // single of 2^-20 or more comes back unchanged: the rounding moves it
+    // by at most 5e-19, far below half its last place.
+    const bool unchanged = (places < 0 || places >= 18) && std::fabs(p.small) >= 0x1p-20f;
+    if (p.small != 0 && !unchanged) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
     return p;
 }
 

@@ -134,6 +134,28 @@ uint32_t millionths(float value) {
     return static_cast<uint32_t>(whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0));
 }
 
+// The numerator of q / 10^6 at `denominator`: the double nearest q / 10^6
+// times the denominator, rounded to a whole number with ties to even. Below
+// 2^30 that product lies within d * 2^-52 < 2^-22 of the exact q * d / 10^6,
+// and an exact product that is not a tie lies at least 1 / (2 * 10^6) from
+// one, so the exact product rounds alike, in integers (and without raising
+// any floating-point flag). So does an exact tie where q / 10^6 is a binary
+// fraction (q a multiple of 5^6), which the double holds exactly. Any other
+// tie, or a larger denominator, takes the floating-point route: there the
+// nearest double may lie either side of the tie.
+int64_t rounded_numerator(uint32_t q, int64_t denominator) {
+    constexpr uint64_t kMillion = 1000000;
+    if (denominator < (int64_t{1} << 30)) {
+        const uint64_t product = uint64_t{q} * static_cast<uint64_t>(denominator);
+        const uint64_t whole = product / kMillion;
+        const uint64_t rest = product % kMillion;
+        if (2 * rest != kMillion) return static_cast<int64_t>(whole + (2 * rest > kMillion ? 1 : 0));
+        if (q % 15625 == 0) return static_cast<int64_t>(whole + (whole & 1));
+    }
+    const double value = static_cast<double>(static_cast<long double>(q) / static_cast<long double>(kMillion));
+    return ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(denominator));
+}
+
 // DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q: the
 // fraction q / 10^6 reduced, or rounded to the largest denominator from the
 // double quotient. From 0.01 up this is the text route step for step: the
@@ -157,14 +179,13 @@ std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
         }
         return a;
     };
-    const double value = static_cast<double>(static_cast<long double>(q) / static_cast<long double>(kMillion));
     uint32_t divisor = gcd(kMillion, q);
     int64_t numerator = q / divisor;
     int64_t denominator = kMillion / divisor;
     const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
     if (denominator > largest) {
         denominator = largest;
-        numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(denominator));
+        numerator = rounded_numerator(q, denominator);
         if (numerator > 0) {
             divisor = gcd(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
             numerator /= divisor;

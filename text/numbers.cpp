@@ -276,8 +276,8 @@ std::string NUMBERTOTEXT(long double value, int digits) {
     const int n = std::clamp(digits, 1, 18);
     const Parts p = decode(value);
     if (p.kind == Kind::Zero || p.kind == Kind::NaN) return " 0";
-    std::string out(1, p.neg ? '-' : ' ');
     if (p.kind == Kind::Infinite) {
+        std::string out(1, p.neg ? '-' : ' ');
         out += '9';
         if (n > 1) {
             out += '.';
@@ -296,35 +296,44 @@ std::string NUMBERTOTEXT(long double value, int digits) {
     int k = n;
     while (k > 1 && s.d[k - 1] == 0) --k;
     const int64_t e = int64_t(s.e10) - (k - 1);  // value = D * 10^e
+    // Plain forms are at most a sign, a point and 36 digits or zeros.
+    char text[40];
+    size_t len = 0;
+    text[len++] = p.neg ? '-' : ' ';
     auto put = [&](int from, int to) {
-        for (int j = from; j < to; ++j) out += char('0' + s.d[j]);
+        for (int j = from; j < to; ++j) text[len++] = char('0' + s.d[j]);
+    };
+    auto zeros = [&](int64_t count) {
+        for (int64_t j = 0; j < count; ++j) text[len++] = '0';
     };
     if (e == 0) {
         put(0, k);
     } else if (e > 0 && k + e <= n) {
         put(0, k);
-        out.append(size_t(e), '0');
+        zeros(e);
     } else if (e < 0 && -e <= n) {
         const int f = int(-e);
         if (k > f) {
             put(0, k - f);
-            out += '.';
+            text[len++] = '.';
             put(k - f, k);
         } else {
-            out += '.';
-            out.append(size_t(f - k), '0');
+            text[len++] = '.';
+            zeros(f - k);
             put(0, k);
         }
     } else {
         put(0, 1);
         if (k > 1) {
-            out += '.';
+            text[len++] = '.';
             put(1, k);
         }
+        std::string out(text, len);
         out += s.e10 < 0 ? "E-" : "E+";
         out += std::to_string(s.e10 < 0 ? -int64_t(s.e10) : int64_t(s.e10));
+        return out;
     }
-    return out;
+    return std::string(text, len);
 }
 
 std::string number_text(long double value, int digits) {

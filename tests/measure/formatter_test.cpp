@@ -7,13 +7,16 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "bits.h"
 #include "text/convert.h"
 
 namespace {
 
 using wqj::GETFORMATEDTEXTFROMINCHES;
 using wqj::GETINDIVIDUALMEASUREMENTVALUESFROMINCHES;
+using wqjtest::bits;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
@@ -81,6 +84,34 @@ TEST(FormatterSplit, FractionalInchAtAllDecimalsIsRoundedAsByTheService) {
                 const float want = raw == 0 ? 0 : static_cast<float>(wqj::ROUNDTODIGITS(raw, places));
                 EXPECT_EQ(GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(0, inches, places).small, want) << inches;
             }
+        }
+    }
+}
+
+// Typed lengths (2^-17 to 2^20 inches) are split in integers; the parts
+// must be those of the extended-precision steps, bit for bit, at every
+// count of places: lengths at and beside whole feet and inches, the ends of
+// that range, sixteenths, hundredths, and a seeded spread of singles.
+TEST(FormatterSplit, ImperialPartsInIntegersAreThoseOfTheSteps) {
+    std::vector<float> lengths = {0x1p-17f, 0x1p-16f, std::nextafter(0x1p20f, 0.0f), 0x1p20f, 3e-6f, 1e-5f};
+    for (int i = 1; i < 20000; ++i) {
+        const float whole = static_cast<float>(i % 2400);
+        for (const float x : {whole, std::nextafter(whole, 0.0f), std::nextafter(whole, 1e9f), i / 16.0f,
+                              i / 100.0f, i * 0.3f, i * 52.37f})
+            lengths.push_back(x);
+    }
+    uint32_t seed = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        lengths.push_back(std::ldexp(1.0f + static_cast<float>(seed >> 9) * 0x1p-23f, static_cast<int>(seed % 38) - 17));
+    }
+    for (const int32_t places : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 16, 18, 20}) {
+        for (const float inches : lengths) {
+            const wqj::MeasurementParts got = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(0, inches, places);
+            const wqj::MeasurementParts want = wqj::imperial_parts_by_steps(inches, places);
+            ASSERT_EQ(bits(got.big), bits(want.big)) << inches << " at " << places;
+            ASSERT_EQ(bits(got.mid), bits(want.mid)) << inches << " at " << places;
+            ASSERT_EQ(bits(got.small), bits(want.small)) << inches << " at " << places;
         }
     }
 }

@@ -190,12 +190,15 @@ TEST(FractionFromDecimal, SixPlacesSevenDigitsThenReduced) {
 // decimals as an integer; the text route of other values must give the same
 // text wherever its seven-digit text is not in exponent form. Every count of
 // millionths is tried at sixteenths, with the singles just below and above
-// it, and a spread of them at other largest denominators, both signs.
+// it, and a spread of them at other largest denominators, both signs, with
+// every count that is a tie at the denominator (q * d / 10^6 ending in .5).
 TEST(FractionFromDecimal, FractionalValuesGiveTheTextRouteResult) {
-    const int32_t largest[] = {16, 1, 2, 10, 64, 100, 1000, 0, -3, 999999, 1000000, kMax};
+    const int32_t largest[] = {16, 1, 2, 10, 64, 100, 1000, 0, -3, 3, 12, 40, 999999, 1000000, kMax};
     for (const int32_t cap : largest) {
         const int step = cap == 16 ? 1 : 97;
-        for (int q = 0; q <= 1000000; q += step) {
+        for (int q = 0; q <= 1000000; ++q) {
+            const bool tie = cap > 0 && (int64_t{q} * 2 * cap) % 1000000 == 0 && (int64_t{q} * cap) % 1000000 != 0;
+            if (q % step != 0 && !tie) continue;
             const float v = static_cast<float>(q / 1e6);
             for (const float x : {v, std::nextafter(v, 0.0f), std::nextafter(v, 1.0f)}) {
                 if (x >= 1 || (step == 1 && x != v && q % 7 != 0)) continue;
