@@ -80,8 +80,8 @@ void append_number(FormattedLength& out, long double value, int digits) {
             return;
         }
     }
-    const std::string text = NUMBERTOTEXT(value, digits);
-    out.append(trim_blanks(text));
+    char text[kNumberTextRoom];
+    out.append(trim_blanks(std::string_view(text, write_number_text(value, digits, text))));
 }
 
 // A part (feet, inches, metres, millimetres) written with 7 digits. Parts
@@ -104,10 +104,13 @@ void append_part(FormattedLength& out, float value) {
 // number ("44.999542E-2"), so such a text is written out in plain form with
 // the same seven significant digits (".04999542").
 std::string decimal_small_text(float small) {
-    std::string text(trim_blanks(NUMBERTOTEXT(small, 7)));
-    if (text.size() >= 2 && text[0] == '0' && text[1] == '.') text.erase(0, 1);
-    const std::size_t e = text.find('E');
-    if (e == std::string::npos || e + 2 >= text.size() || text[e + 1] != '-') return text;
+    char written[kNumberTextRoom];
+    std::string_view trimmed = trim_blanks(std::string_view(written, write_number_text(small, 7, written)));
+    if (trimmed.size() >= 2 && trimmed[0] == '0' && trimmed[1] == '.') trimmed.remove_prefix(1);
+    const std::size_t e = trimmed.find('E');
+    if (e == std::string_view::npos) return std::string(trimmed);
+    const std::string text(trimmed);
+    if (e + 2 >= text.size() || text[e + 1] != '-') return text;
     // Mantissa digits d[.ddd] and the exponent x of the first digit (x >= 1).
     std::string digits;
     for (std::size_t i = 0; i < e; ++i) {

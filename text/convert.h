@@ -30,6 +30,9 @@ long double TEXTTONUMBER(std::string_view text);
 // integers, 7 for singles): "-" or a blank first, no "0" before the point,
 // scientific form where plain form would need more digits.
 std::string NUMBERTOTEXT(long double value, int digits);
+// The same text written into `out`; returns its length. Every such text fits.
+inline constexpr std::size_t kNumberTextRoom = 48;
+std::size_t write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]);
 
 // NUMBERTOTEXT without the leading blank of a value that is not negative:
 // a number as messages and fractions show it (".5", "-2", "12.5").

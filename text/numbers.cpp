@@ -20,6 +20,92 @@ using namespace detail;
 
 // ---- decimal digits of a value --------------------------------------------
 
+// The digits of v, no leading zeros ("0" for 0); returns their number.
+size_t decimal_digits(uint64_t v, char* out) {
+    char buf[20];
+    size_t len = 0;
+    do {
+        buf[len++] = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    for (size_t i = 0; i < len; ++i) out[i] = buf[len - 1 - i];
+    return len;
+}
+
+// An unsigned 128-bit integer in two halves, with the few operations the
+// digits of a value need; the same code on both builds (the i686 compiler
+// has no 128-bit type).
+struct Uint128 {
+    uint64_t hi = 0, lo = 0;
+
+    // Shifts right by 1 to 127 bits; returns whether a 1 bit was dropped.
+    bool shift_right(int drop) {
+        bool dropped = false;
+        if (drop >= 64) {
+            dropped = lo != 0 || (drop > 64 && (hi & ((uint64_t{1} << (drop - 64)) - 1)) != 0);
+            lo = drop == 64 ? hi : hi >> (drop - 64);
+            hi = 0;
+        } else {
+            dropped = (lo & ((uint64_t{1} << drop) - 1)) != 0;
+            lo = (lo >> drop) | (hi << (64 - drop));
+            hi >>= drop;
+        }
+        return dropped;
+    }
+
+    // The decimal digits, no leading zeros; returns their number.
+    size_t to_decimal(char* out) const {
+        if (hi == 0) return decimal_digits(lo, out);
+        // hi < 2^63 < 10^19: one division by 10^19 leaves a quotient below
+        // 2^64 and a remainder of 19 digits.
+        uint64_t rest = 0;
+        const uint64_t q = divide_by_ten19(rest);
+        size_t len = decimal_digits(q, out);
+        for (int j = 18; j >= 0; --j) {
+            out[len + size_t(j)] = char('0' + rest % 10);
+            rest /= 10;
+        }
+        return len + 19;
+    }
+
+private:
+    // (hi:lo) / 10^19 for hi below 10^19, in 32-bit digits (the divisor is
+    // at least 2^63, so no normalising shift is needed).
+    uint64_t divide_by_ten19(uint64_t& remainder) const {
+        constexpr uint64_t d = 10000000000000000000u;
+        constexpr uint64_t b = uint64_t{1} << 32;
+        constexpr uint64_t dn1 = d >> 32, dn0 = d & 0xFFFFFFFFu;
+        const uint64_t un1 = lo >> 32, un0 = lo & 0xFFFFFFFFu;
+        uint64_t q1 = hi / dn1;
+        uint64_t rhat = hi - q1 * dn1;
+        while (q1 >= b || q1 * dn0 > b * rhat + un1) {
+            --q1;
+            rhat += dn1;
+            if (rhat >= b) break;
+        }
+        const uint64_t un21 = hi * b + un1 - q1 * d;
+        uint64_t q0 = un21 / dn1;
+        rhat = un21 - q0 * dn1;
+        while (q0 >= b || q0 * dn0 > b * rhat + un0) {
+            --q0;
+            rhat += dn1;
+            if (rhat >= b) break;
+        }
+        remainder = un21 * b + un0 - q0 * d;
+        return q1 * b + q0;
+    }
+};
+
+Uint128 multiply(uint64_t a, uint64_t b) {
+    const uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32, b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
+    const uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+    const uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+    Uint128 r;
+    r.lo = (middle << 32) | (p00 & 0xFFFFFFFFu);
+    r.hi = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32);
+    return r;
+}
+
 // The first 18 significant decimal digits of a finite non-zero value,
 // rounded to nearest with ties to even: the value is about d[0].d[1]... x 10^e10.
 struct Digits18 {
@@ -27,47 +113,66 @@ struct Digits18 {
     int32_t e10;
 };
 
-Digits18 first_18_digits(const Parts& p) {
+// Whole numbers below 2^64, and values m / 2^k whose exact decimal
+// m * 5^k * 10^-k fits 64 bits (the lengths and fractions of the typing
+// path): the value is exact * 10^exact_exp.
+bool exact_decimal(const Parts& p, uint64_t& exact, int32_t& exact_exp) {
     uint64_t m = p.mant;
     int32_t e = p.exp;
     const int tz = std::countr_zero(m);
     m >>= tz;
     e += tz;
-    // Whole numbers below 2^64, and values m / 2^k whose exact decimal
-    // m * 5^k * 10^-k fits 64 bits (the lengths and fractions of the typing
-    // path), are written straight from one 64-bit integer.
-    const int bits = 64 - std::countl_zero(m);
+    if (e >= 0) {
+        if (64 - std::countl_zero(m) + e > 64) return false;
+        exact = m << e;
+        exact_exp = 0;
+        return true;
+    }
+    if (-e > 27 || __builtin_mul_overflow(m, kPow5[-e], &exact)) return false;
+    exact_exp = e;
+    return true;
+}
+
+Digits18 first_18_digits(const Parts& p) {
+    uint64_t m = p.mant >> std::countr_zero(p.mant);
+    const int32_t e = p.exp + std::countr_zero(p.mant);
     uint64_t exact = 0;
     int32_t exact_exp = 0;
-    bool small = false;
-    if (e >= 0) {
-        small = bits + e <= 64;
-        if (small) exact = m << e;
-    } else if (-e <= 27) {
-        const uint64_t pow5 = kPow5[-e];
-        small = m <= UINT64_MAX / pow5;
-        if (small) {
-            exact = m * pow5;
-            exact_exp = e;
-        }
-    }
+    const bool small = exact_decimal(p, exact, exact_exp);
     // n * 10^dexp is the value, exactly or (when `inexact`) truncated; the
-    // truncated form keeps at least 20 digits.
-    BigUint n(small ? exact : m);
+    // truncated form keeps at least 20 digits. Its decimal digits go to s.
+    char s[BigUint::kMaxDigits];
+    size_t len = 0;
     int32_t dexp = exact_exp;
     bool inexact = false;
-    if (small) {
-        // n is the value's digits already.
-    } else if (e >= 0) {
-        n.shift_left(size_t(e));
-    } else {
-        // value = m / 2^k. Multiplying by 10^scale, chosen so that about 20
-        // digits stay before the point avoids expanding all k decimals.
-        const int64_t k = -int64_t(e);
+    // value = m / 2^k. Multiplying by 10^scale, chosen so that about 20
+    // digits stay before the point, avoids expanding all k decimals.
+    const int64_t k = -int64_t(e);
+    int64_t scale = 0;
+    if (e < 0) {
         const int64_t t = int64_t(64 - std::countl_zero(m)) - k;  // value < 2^t
         const int64_t est = t >= 0 ? t * 30103 / 100000 : -((-t * 30103 + 99999) / 100000);
-        const int64_t scale = 20 - est;
+        scale = 20 - est;
+    }
+    if (small) {
+        len = decimal_digits(exact, s);
+    } else if (e < 0 && std::min(scale, k) <= 27) {
+        // m * 5^min(scale, k) is below 2^128: 128-bit integers do it.
+        const uint64_t pow5 = kPow5[std::min(scale, k)];
+        Uint128 n = multiply(m, pow5);
         if (scale < k) {
+            const int drop = int(k - scale);  // n keeps about 20 digits: drop < 128
+            inexact = n.shift_right(drop);
+            dexp = int32_t(-scale);
+        } else {
+            dexp = e;
+        }
+        len = n.to_decimal(s);
+    } else {
+        BigUint n(m);
+        if (e >= 0) {
+            n.shift_left(size_t(e));
+        } else if (scale < k) {
             n.mul_pow5(uint32_t(scale));
             const size_t drop = size_t(k - scale);
             inexact = n.any_below(drop);
@@ -77,9 +182,8 @@ Digits18 first_18_digits(const Parts& p) {
             n.mul_pow5(uint32_t(k));
             dexp = e;
         }
+        len = n.to_decimal(s);
     }
-    char s[BigUint::kMaxDigits];
-    const size_t len = n.to_decimal(s);
     Digits18 r{};
     r.e10 = int32_t(len) - 1 + dexp;
     const size_t kept = std::min<size_t>(len, 18);
@@ -272,39 +376,43 @@ void append_whole_number(std::string& out, int64_t value) {
     out.append(digits + at, sizeof digits - at);
 }
 
-std::string NUMBERTOTEXT(long double value, int digits) {
-    const int n = std::clamp(digits, 1, 18);
-    const Parts p = decode(value);
-    if (p.kind == Kind::Zero || p.kind == Kind::NaN) return " 0";
-    if (p.kind == Kind::Infinite) {
-        std::string out(1, p.neg ? '-' : ' ');
-        out += '9';
-        if (n > 1) {
-            out += '.';
-            out.append(size_t(n - 1), '9');
-        }
-        out += "E+998";
-        return out;
-    }
+namespace {
 
-    Digits18 s = first_18_digits(p);
-    // Round to n digits by the one digit after the n-th.
-    if (n < 18 && round_digits_half_even(s.d, size_t(n), uint8_t(0), s.d[n], false)) {
-        s.d[0] = 1;
-        ++s.e10;
-    }
+constexpr uint64_t kPowers10[] = {1,
+                                  10,
+                                  100,
+                                  1000,
+                                  10000,
+                                  100000,
+                                  1000000,
+                                  10000000,
+                                  100000000,
+                                  1000000000,
+                                  10000000000,
+                                  100000000000,
+                                  1000000000000,
+                                  10000000000000,
+                                  100000000000000,
+                                  1000000000000000,
+                                  10000000000000000,
+                                  100000000000000000,
+                                  1000000000000000000,
+                                  10000000000000000000u};
+
+// Writes the text of the n-digit value d[0].d[1]...d[n-1] x 10^e10 (its
+// digits already rounded; trailing zeros are dropped here) after the sign
+// byte at out[0]: plain where that needs no more than n digits, else in
+// exponent form. Returns the length.
+size_t write_digits(const uint8_t* d, int n, int32_t e10, char* out) {
+    size_t len = 1;
     int k = n;
-    while (k > 1 && s.d[k - 1] == 0) --k;
-    const int64_t e = int64_t(s.e10) - (k - 1);  // value = D * 10^e
-    // Plain forms are at most a sign, a point and 36 digits or zeros.
-    char text[40];
-    size_t len = 0;
-    text[len++] = p.neg ? '-' : ' ';
+    while (k > 1 && d[k - 1] == 0) --k;
+    const int64_t e = int64_t(e10) - (k - 1);  // value = D * 10^e
     auto put = [&](int from, int to) {
-        for (int j = from; j < to; ++j) text[len++] = char('0' + s.d[j]);
+        for (int j = from; j < to; ++j) out[len++] = char('0' + d[j]);
     };
     auto zeros = [&](int64_t count) {
-        for (int64_t j = 0; j < count; ++j) text[len++] = '0';
+        for (int64_t j = 0; j < count; ++j) out[len++] = '0';
     };
     if (e == 0) {
         put(0, k);
@@ -315,25 +423,117 @@ std::string NUMBERTOTEXT(long double value, int digits) {
         const int f = int(-e);
         if (k > f) {
             put(0, k - f);
-            text[len++] = '.';
+            out[len++] = '.';
             put(k - f, k);
         } else {
-            text[len++] = '.';
+            out[len++] = '.';
             zeros(f - k);
             put(0, k);
         }
     } else {
         put(0, 1);
         if (k > 1) {
-            text[len++] = '.';
+            out[len++] = '.';
             put(1, k);
         }
-        std::string out(text, len);
-        out += s.e10 < 0 ? "E-" : "E+";
-        out += std::to_string(s.e10 < 0 ? -int64_t(s.e10) : int64_t(s.e10));
-        return out;
+        out[len++] = 'E';
+        out[len++] = e10 < 0 ? '-' : '+';
+        uint32_t x = e10 < 0 ? uint32_t(-int64_t(e10)) : uint32_t(e10);
+        char rev[10];
+        int r = 0;
+        do {
+            rev[r++] = char('0' + x % 10);
+            x /= 10;
+        } while (x != 0);
+        while (r > 0) out[len++] = rev[--r];
     }
-    return std::string(text, len);
+    return len;
+}
+
+// The digits of a value whose exact decimal is D * 10^dexp (D below 2^64):
+// its first 18 digits rounded as first_18_digits rounds them, then n of
+// them as NUMBERTOTEXT rounds them, by the one digit after the n-th. Fills
+// d and returns the exponent of the first digit.
+int32_t exact_digits(uint64_t D, int32_t dexp, int n, uint8_t (&d)[18]) {
+    int len = 1;
+    while (len < 20 && D >= kPowers10[len]) ++len;
+    int32_t e10 = len - 1 + dexp;
+    uint64_t g = D;
+    int kept = len;
+    if (len > 18) {
+        const uint64_t unit = kPowers10[len - 18];
+        const uint64_t rest = g % unit;
+        g /= unit;
+        if (rest > unit / 2 || (rest == unit / 2 && (g & 1) != 0)) ++g;
+        if (g == kPowers10[18]) {
+            g = kPowers10[17];
+            ++e10;
+        }
+        kept = 18;
+    }
+    if (n < kept) {
+        const uint64_t unit = kPowers10[kept - n];
+        const int next = int(g / (unit / 10) % 10);
+        g /= unit;
+        if (next > 5 || (next == 5 && (g & 1) != 0)) ++g;
+        if (g == kPowers10[n]) {
+            g = kPowers10[n - 1];
+            ++e10;
+        }
+        kept = n;
+    }
+    for (int j = 0; j < 18; ++j) d[j] = 0;
+    for (int j = kept - 1; j >= 0; --j) {
+        d[j] = uint8_t(g % 10);
+        g /= 10;
+    }
+    return e10;
+}
+
+}  // namespace
+
+size_t write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
+    const int n = std::clamp(digits, 1, 18);
+    const Parts p = decode(value);
+    if (p.kind == Kind::Zero || p.kind == Kind::NaN) {
+        out[0] = ' ';
+        out[1] = '0';
+        return 2;
+    }
+    out[0] = p.neg ? '-' : ' ';
+    if (p.kind == Kind::Infinite) {
+        // 9.99...E+998 with n nines.
+        size_t len = 1;
+        out[len++] = '9';
+        if (n > 1) {
+            out[len++] = '.';
+            for (int j = 1; j < n; ++j) out[len++] = '9';
+        }
+        for (const char c : {'E', '+', '9', '9', '8'}) out[len++] = c;
+        return len;
+    }
+    uint8_t d[18];
+    int32_t e10 = 0;
+    uint64_t exact = 0;
+    int32_t exact_exp = 0;
+    if (exact_decimal(p, exact, exact_exp)) {
+        e10 = exact_digits(exact, exact_exp, n, d);
+    } else {
+        Digits18 s = first_18_digits(p);
+        // Round to n digits by the one digit after the n-th.
+        if (n < 18 && round_digits_half_even(s.d, size_t(n), uint8_t(0), s.d[n], false)) {
+            s.d[0] = 1;
+            ++s.e10;
+        }
+        std::copy(s.d, s.d + 18, d);
+        e10 = s.e10;
+    }
+    return write_digits(d, n, e10, out);
+}
+
+std::string NUMBERTOTEXT(long double value, int digits) {
+    char text[kNumberTextRoom];
+    return std::string(text, write_number_text(value, digits, text));
 }
 
 std::string number_text(long double value, int digits) {
