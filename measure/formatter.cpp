@@ -17,6 +17,7 @@
 #include "measure/fractions.h"
 #include "measure/units.h"
 #include "text/convert.h"
+#include "text/extended.h"
 
 namespace wqj {
 
@@ -72,7 +73,7 @@ void append_number(FormattedLength& out, long double value, int digits) {
     static constexpr long double kLimits[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L,
                                               1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
     if (digits >= 1 && digits <= 15 && value >= 0 && value < kLimits[digits]) {
-        const auto whole = static_cast<uint64_t>(value);
+        const uint64_t whole = detail::whole_magnitude(value);
         if (static_cast<long double>(whole) == value) {
             // In 32 bits where the number fits: cheaper on both builds.
             if (whole <= UINT32_MAX) append_digits(out, static_cast<uint32_t>(whole));

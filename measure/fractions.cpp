@@ -134,27 +134,30 @@ uint32_t millionths(float value) {
     return static_cast<uint32_t>(whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0));
 }
 
-// The numerator of q / 10^6 at `denominator`: the double nearest q / 10^6
-// times the denominator, rounded to a whole number with ties to even. Below
-// 2^30 that product lies within d * 2^-52 < 2^-22 of the exact q * d / 10^6,
-// and an exact product that is not a tie lies at least 1 / (2 * 10^6) from
-// one, so the exact product rounds alike, in integers (and without raising
-// any floating-point flag). So does an exact tie where q / 10^6 is a binary
-// fraction (q a multiple of 5^6), which the double holds exactly. Any other
-// tie, or a larger denominator, takes the floating-point route: there the
-// nearest double may lie either side of the tie.
-int64_t rounded_numerator(uint32_t q, int64_t denominator) {
-    constexpr uint64_t kMillion = 1000000;
-    if (denominator < (int64_t{1} << 30)) {
-        const uint64_t product = uint64_t{q} * static_cast<uint64_t>(denominator);
-        const uint64_t whole = product / kMillion;
-        const uint64_t rest = product % kMillion;
-        if (2 * rest != kMillion) return static_cast<int64_t>(whole + (2 * rest > kMillion ? 1 : 0));
-        if (q % 15625 == 0) return static_cast<int64_t>(whole + (whole & 1));
+// The numerator of the fraction n / d (0 < n < d) at a smaller denominator
+// `to`: the double nearest n / d times `to`, rounded to a whole number with
+// ties to even. That product lies within to * 2^-52.5 of the exact n * to / d,
+// and an exact product that is not a tie lies at least 1 / (2 * d) from one;
+// so where to * d is below 2^51 the exact product rounds alike, in integers,
+// without raising a floating-point flag. So does an exact tie where n / d is
+// a binary fraction (`binary`), which the double holds exactly. Any other
+// tie, or larger numbers, take the floating-point route: there the nearest
+// double may lie either side of the tie.
+}  // namespace
+
+int64_t rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary) {
+    if (to < (int64_t{1} << 31) && d < (int64_t{1} << 31) && to * d < (int64_t{1} << 51)) {
+        const int64_t product = n * to;
+        const int64_t whole = product / d;
+        const int64_t twice_rest = 2 * (product % d);
+        if (twice_rest != d) return whole + (twice_rest > d ? 1 : 0);
+        if (binary) return whole + (whole & 1);
     }
-    const double value = static_cast<double>(static_cast<long double>(q) / static_cast<long double>(kMillion));
-    return ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(denominator));
+    const double value = static_cast<double>(static_cast<long double>(n) / static_cast<long double>(d));
+    return ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(to));
 }
+
+namespace {
 
 // DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q: the
 // fraction q / 10^6 reduced, or rounded to the largest denominator from the
@@ -185,7 +188,8 @@ std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
     const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
     if (denominator > largest) {
         denominator = largest;
-        numerator = rounded_numerator(q, denominator);
+        // q / 10^6 is a binary fraction where q is a multiple of 5^6.
+        numerator = rounded_numerator(q, kMillion, denominator, q % 15625 == 0);
         if (numerator > 0) {
             divisor = gcd(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
             numerator /= divisor;
@@ -257,10 +261,10 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
 
     int64_t numerator = parts->numerator;
     int64_t denominator = parts->denominator;
-    // The quotient of two 32-bit integers is never rounded up to a whole
-    // number in extended precision, so the carry is exact.
-    const auto carry = static_cast<int64_t>(
-        FLOORTOINTEGER(static_cast<long double>(numerator) / static_cast<long double>(denominator)));
+    // Whole units in the fraction, by integer division: what the floor of
+    // the extended-precision quotient gives, since a quotient of two 32-bit
+    // integers is never rounded up to a whole number.
+    const int64_t carry = numerator / denominator;
     numerator -= carry * denominator;
 
     // Whole number, carry and a whole unit from rounding are added in 64
@@ -269,14 +273,13 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
     int64_t whole = parts->whole;
     std::string fraction;
     if (numerator > 0) {
-        const double value =
-            static_cast<double>(static_cast<long double>(numerator) / static_cast<long double>(denominator));
         int64_t divisor = greatest_common_divisor(denominator, numerator);
         numerator /= divisor;
         denominator /= divisor;
         if (denominator > largest) {
+            // Reduced, n / d is a binary fraction where d is a power of two.
+            numerator = rounded_numerator(numerator, denominator, largest, (denominator & (denominator - 1)) == 0);
             denominator = largest;
-            numerator = ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(largest));
             if (numerator > 0) {
                 divisor = greatest_common_divisor(denominator, numerator);
                 numerator /= divisor;

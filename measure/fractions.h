@@ -28,6 +28,11 @@ std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
 // exponent form (some values below 0.01).
 std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
 float FRACTIONSTRINGTODECIMAL(std::string_view text);
+// The numerator of n / d (0 < n < d) at the smaller denominator `to`, as
+// REDUCEFRACTION and DECIMALTOFRACTIONSTRING round it: the double nearest
+// n / d times `to`, to nearest with ties to even. `binary` says n / d is a
+// binary fraction (its reduced denominator a power of two).
+int64_t rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary);
 
 // A fraction found in a longer text: its text in reading order, the text
 // with the fraction cut out (reversed when the search was from the end), and

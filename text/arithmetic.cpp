@@ -31,7 +31,8 @@ int32_t ROUNDTOINTEGER(long double x) {
     if (std::isnan(r)) return 0;
     if (r >= 2147483647.0L) return INT32_MAX;
     if (r <= -2147483648.0L) return INT32_MIN;
-    return static_cast<int32_t>(r);
+    const auto magnitude = static_cast<int64_t>(whole_magnitude(r));
+    return static_cast<int32_t>(r < 0 ? -magnitude : magnitude);
 }
 
 long double INTEGERDIVIDE(long double a, long double b) {
@@ -43,7 +44,7 @@ long double INTEGERDIVIDE(long double a, long double b) {
     const long double ma = ra < 0 ? -ra : ra;
     const long double mb = rb < 0 ? -rb : rb;
     if (ma < kTwo64 && mb < kTwo64) {  // exact in 64-bit integers
-        const long double q = static_cast<long double>(uint64_t(ma) / uint64_t(mb));
+        const long double q = static_cast<long double>(whole_magnitude(ma) / whole_magnitude(mb));
         return neg ? -q : q;
     }
     return round_whole(ra / rb, Rounding::TowardZero);

@@ -144,6 +144,16 @@ inline long double round_whole(long double x, Rounding mode) {
     return p.neg ? -r : r;
 }
 
+// The magnitude of a whole value below 2^64, read from its bits. A C++
+// conversion from long double to an integer switches the x87 rounding mode
+// to truncation and back: two control-word loads, slow on every processor.
+// Values that are not finite, or not below 2^64, give 0.
+inline uint64_t whole_magnitude(long double x) {
+    const Parts p = decode(x);
+    if (p.kind != Kind::Finite || p.exp > 0 || p.exp <= -64) return 0;
+    return p.mant >> -p.exp;
+}
+
 // Rounds the decimal digits d[0..count) (each `zero` plus its value) to
 // nearest, ties to even, by the digit that follows them (`next`) and whether
 // any digit after that one is not zero (`rest`). Returns true when the carry

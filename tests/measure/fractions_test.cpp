@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "bits.h"
+#include "text/convert.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -207,6 +209,26 @@ TEST(FractionFromDecimal, FractionalValuesGiveTheTextRouteResult) {
                     if (by_text.find('E') != std::string::npos) continue;
                     ASSERT_EQ(wqj::DECIMALTOFRACTIONSTRING(y, cap), by_text) << y << " cap " << cap;
                 }
+            }
+        }
+    }
+}
+
+// Numerators at a smaller denominator are rounded in integers where that
+// gives what the double nearest n / d gives, ties included.
+TEST(FractionRounding, NumeratorsInIntegersAreThoseOfTheDouble) {
+    const int64_t denominators[] = {2, 3, 5, 6, 7, 10, 12, 16, 25, 48, 100, 1000, 4096, 7919, 1000000, 999983,
+                                    1 << 20, 33554393, kMax};
+    const int64_t targets[] = {1, 2, 3, 4, 5, 8, 10, 12, 16, 32, 64, 100, 1000, 65536, 999999, 2097152, kMax};
+    for (const int64_t d : denominators) {
+        for (const int64_t to : targets) {
+            // Every numerator up to 60000 (the ties of these denominators
+            // among them), then a spread of 5000 more.
+            for (int64_t n = 1; n < d; n = n < 60000 ? n + 1 : n + std::max<int64_t>(1, d / 5000)) {
+                const double value = static_cast<double>(static_cast<long double>(n) / static_cast<long double>(d));
+                const int32_t want = wqj::ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(to));
+                const bool binary = (d / std::gcd(n, d) & (d / std::gcd(n, d) - 1)) == 0;
+                ASSERT_EQ(wqj::rounded_numerator(n, d, to, binary), want) << n << "/" << d << " to " << to;
             }
         }
     }
