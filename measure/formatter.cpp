@@ -6,6 +6,7 @@
 // formed in extended precision.
 #include "measure/formatter.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -18,6 +19,7 @@
 #include "measure/units.h"
 #include "text/convert.h"
 #include "text/extended.h"
+#include "text/uint128.h"
 
 namespace wqj {
 
@@ -258,6 +260,67 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
     return true;
 }
 
+// The feet of decimal-feet styles, worked out in integers where that gives
+// what the extended-precision steps give (see decimal_feet). The length
+// (12 big + mid + small) is then a whole number t of 2^-44 inches below
+// 2^63, and the feet are X = t / (3 * 2^46). The steps carry X with an
+// error far below 2^-20 of a unit of the last of up to 8 decimals (and
+// 2^-47 in all), so:
+// - to up to 8 decimals, X * 10^places rounds as the steps round it unless
+//   it lies within 2^-14 of a tie, and the single nearest r / 10^places is
+//   the one the steps store (r / 10^places lies at least 2^-52 (relative)
+//   from a midpoint between singles unless it is a single itself);
+// - to 16 or more decimals, the steps move X by less than 2^-47, so they
+//   give the single nearest X unless X lies within 2^-44 of a midpoint
+//   between singles.
+// Anything else (9 to 15 decimals, a length outside that range, near ties)
+// returns false.
+bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet) {
+    if (!(p.big >= 0 && p.big < 32768 && p.mid >= 0 && p.mid < 12 && p.small >= 0 && p.small < 1)) return false;
+    if (p.small != 0 && p.small < 0x1p-20f) return false;
+    const auto whole_inches = static_cast<uint64_t>(static_cast<uint32_t>(p.big) * 12u + static_cast<uint32_t>(p.mid));
+    if (static_cast<float>(whole_inches) != p.big * 12 + p.mid) return false;  // parts not whole
+    uint64_t t = whole_inches << 44;
+    if (p.small != 0) {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &p.small, sizeof bits);
+        // small = significand * 2^(biased - 150) with biased >= 107 here.
+        t += uint64_t{(bits & 0x7FFFFFu) | 0x800000u} << ((bits >> 23) - 106);
+    }
+    const int32_t decimals = places < 0 || places > 18 ? 18 : places;
+    // Fractions of X are counted in units of 1 / (3 * 2^46).
+    constexpr uint64_t kHalf = uint64_t{3} << 45;
+    if (decimals <= 8) {
+        static constexpr uint32_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+        static constexpr double kPowersDouble[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+        detail::Uint128 n = detail::multiply(t, kPowers[decimals]);  // below 2^90
+        const uint32_t third = n.divide_small(3);
+        const uint64_t below = n.lo & ((uint64_t{1} << 46) - 1);
+        n.shift_right(46);
+        uint64_t r = n.lo;  // below 2^44
+        const uint64_t fraction = 3 * below + third;
+        const uint64_t distance = fraction > kHalf ? fraction - kHalf : kHalf - fraction;
+        if (distance <= (uint64_t{1} << 34)) return false;
+        if (fraction > kHalf) ++r;
+        feet = static_cast<float>(static_cast<double>(r) / kPowersDouble[decimals]);
+        return true;
+    }
+    if (decimals < 16) return false;
+    const uint64_t q = t / 3;
+    const uint64_t third = t % 3;
+    const int length = 64 - std::countl_zero(q);
+    if (length <= 25) return false;
+    const int drop = length - 24;
+    uint64_t kept = q >> drop;
+    const uint64_t below = 3 * (q & ((uint64_t{1} << drop) - 1)) + third;
+    const uint64_t half = uint64_t{3} << (drop - 1);
+    const uint64_t distance = below > half ? below - half : half - below;
+    if (distance <= 8) return false;
+    if (below > half) ++kept;
+    feet = static_cast<float>(std::ldexp(static_cast<double>(kept), drop - 46));
+    return true;
+}
+
 }  // namespace
 
 MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places) {
@@ -287,6 +350,12 @@ MeasurementParts imperial_parts_by_steps(float inches, int32_t places) {
     const bool unchanged = (places < 0 || places >= 18) && std::fabs(p.small) >= 0x1p-20f;
     if (p.small != 0 && !unchanged) p.small = static_cast<float>(ROUNDTODIGITS(p.small, places));
     return p;
+}
+
+float decimal_feet(const MeasurementParts& p, int32_t places) {
+    float feet = 0;
+    if (decimal_feet_in_integers(p, places, feet)) return feet;
+    return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
 }
 
 void FormattedLength::overflow() { throw std::length_error("formatted length"); }
@@ -345,7 +414,7 @@ void format_inches(FormattedLength& text, int32_t system, int32_t style, int32_t
     Layout layout;
     if (style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts))) layout = kImperialLayouts[style];
     if (layout.arrangement == Arrangement::DecimalFeet) {
-        p.big = static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
+        p.big = decimal_feet(p, places);
         p.mid = 0;
         p.small = 0;
     } else if (layout.arrangement == Arrangement::InchesOnly) {

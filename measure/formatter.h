@@ -47,6 +47,10 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
 // The imperial parts by the extended-precision steps alone. Typed lengths
 // take a route in integers that gives the same parts; this is the rule.
 MeasurementParts imperial_parts_by_steps(float inches, int32_t places);
+// The length in decimal feet as the decimal-feet styles show it: the parts
+// summed as feet and rounded to `places` decimals (ROUNDTODIGITS) in
+// extended precision, stored as a single.
+float decimal_feet(const MeasurementParts& p, int32_t places);
 std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
                                       int32_t places);
 // The same text, written into `out` (empty text leaves it empty).

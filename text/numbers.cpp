@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "text/bigint.h"
+#include "text/uint128.h"
 #include "text/extended.h"
 
 namespace wqj {
@@ -19,92 +20,6 @@ namespace {
 using namespace detail;
 
 // ---- decimal digits of a value --------------------------------------------
-
-// The digits of v, no leading zeros ("0" for 0); returns their number.
-size_t decimal_digits(uint64_t v, char* out) {
-    char buf[20];
-    size_t len = 0;
-    do {
-        buf[len++] = char('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    for (size_t i = 0; i < len; ++i) out[i] = buf[len - 1 - i];
-    return len;
-}
-
-// An unsigned 128-bit integer in two halves, with the few operations the
-// digits of a value need; the same code on both builds (the i686 compiler
-// has no 128-bit type).
-struct Uint128 {
-    uint64_t hi = 0, lo = 0;
-
-    // Shifts right by 1 to 127 bits; returns whether a 1 bit was dropped.
-    bool shift_right(int drop) {
-        bool dropped = false;
-        if (drop >= 64) {
-            dropped = lo != 0 || (drop > 64 && (hi & ((uint64_t{1} << (drop - 64)) - 1)) != 0);
-            lo = drop == 64 ? hi : hi >> (drop - 64);
-            hi = 0;
-        } else {
-            dropped = (lo & ((uint64_t{1} << drop) - 1)) != 0;
-            lo = (lo >> drop) | (hi << (64 - drop));
-            hi >>= drop;
-        }
-        return dropped;
-    }
-
-    // The decimal digits, no leading zeros; returns their number.
-    size_t to_decimal(char* out) const {
-        if (hi == 0) return decimal_digits(lo, out);
-        // hi < 2^63 < 10^19: one division by 10^19 leaves a quotient below
-        // 2^64 and a remainder of 19 digits.
-        uint64_t rest = 0;
-        const uint64_t q = divide_by_ten19(rest);
-        size_t len = decimal_digits(q, out);
-        for (int j = 18; j >= 0; --j) {
-            out[len + size_t(j)] = char('0' + rest % 10);
-            rest /= 10;
-        }
-        return len + 19;
-    }
-
-private:
-    // (hi:lo) / 10^19 for hi below 10^19, in 32-bit digits (the divisor is
-    // at least 2^63, so no normalising shift is needed).
-    uint64_t divide_by_ten19(uint64_t& remainder) const {
-        constexpr uint64_t d = 10000000000000000000u;
-        constexpr uint64_t b = uint64_t{1} << 32;
-        constexpr uint64_t dn1 = d >> 32, dn0 = d & 0xFFFFFFFFu;
-        const uint64_t un1 = lo >> 32, un0 = lo & 0xFFFFFFFFu;
-        uint64_t q1 = hi / dn1;
-        uint64_t rhat = hi - q1 * dn1;
-        while (q1 >= b || q1 * dn0 > b * rhat + un1) {
-            --q1;
-            rhat += dn1;
-            if (rhat >= b) break;
-        }
-        const uint64_t un21 = hi * b + un1 - q1 * d;
-        uint64_t q0 = un21 / dn1;
-        rhat = un21 - q0 * dn1;
-        while (q0 >= b || q0 * dn0 > b * rhat + un0) {
-            --q0;
-            rhat += dn1;
-            if (rhat >= b) break;
-        }
-        remainder = un21 * b + un0 - q0 * d;
-        return q1 * b + q0;
-    }
-};
-
-Uint128 multiply(uint64_t a, uint64_t b) {
-    const uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32, b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
-    const uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
-    const uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
-    Uint128 r;
-    r.lo = (middle << 32) | (p00 & 0xFFFFFFFFu);
-    r.hi = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32);
-    return r;
-}
 
 // The first 18 significant decimal digits of a finite non-zero value,
 // rounded to nearest with ties to even: the value is about d[0].d[1]... x 10^e10.

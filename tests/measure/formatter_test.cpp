@@ -116,6 +116,28 @@ TEST(FormatterSplit, ImperialPartsInIntegersAreThoseOfTheSteps) {
     }
 }
 
+// Decimal feet are worked out in integers where that rounds alike; they
+// must be those of the extended-precision steps at every count of places,
+// ties and lengths beside them included.
+TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
+    std::vector<wqj::MeasurementParts> parts;
+    for (int i = 0; i < 40000; ++i) {
+        const float big = static_cast<float>(i % 7 == 0 ? i : i % 97);
+        const float mid = static_cast<float>(i % 12);
+        for (const float small : {0.0f, 0.5f, i % 64 / 64.0f, i % 1000 / 1000.0f, 0.3f, std::nextafter(0.5f, 1.0f),
+                                  std::ldexp(static_cast<float>(i | 1), -20) - std::floor(std::ldexp(static_cast<float>(i | 1), -20))})
+            parts.push_back({big, mid, small});
+    }
+    for (const int32_t places : {-1, 0, 1, 2, 3, 4, 6, 8, 9, 12, 15, 16, 18, 20, 32}) {
+        for (const wqj::MeasurementParts& p : parts) {
+            const auto want = static_cast<float>(
+                wqj::ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
+            ASSERT_EQ(bits(wqj::decimal_feet(p, places)), bits(want))
+                << p.big << " ft " << p.mid << " in " << p.small << " at " << places;
+        }
+    }
+}
+
 TEST(FormatterSplit, NotANumberFlowsIntoTheParts) {
     for (int32_t system : {0, 1}) {
         const wqj::MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, kNaN, 2);
