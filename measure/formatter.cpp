@@ -146,6 +146,49 @@ void finish(FormattedLength& text, std::string_view small_label) {
     text.keep(first, trimmed.size());
 }
 
+// The metres of the metre styles, ROUNDTODIGITS(mid / 1000 + big, places)
+// written with 15 digits, for whole metres and millimetres (T millimetres
+// in all, below 2^30): the steps carry T / 1000 to within 2^-60 of itself,
+// so to 3 or more decimals its 15 digits are those of T / 1000, and to
+// fewer, T / 10^(3 - places) rounds as the steps round it unless it is a tie
+// (then false, as for lengths outside that range). The text is written as
+// NUMBERTOTEXT writes such a number: no "0" before the point, no trailing
+// zeros.
+bool append_metres_in_integers(FormattedLength& out, const MeasurementParts& p, int32_t places) {
+    if (!(p.big >= 0 && p.big < 1e6f && p.mid >= 0 && p.mid < 1000)) return false;
+    const auto metres = static_cast<uint32_t>(p.big);
+    const auto millimetres = static_cast<uint32_t>(p.mid);
+    if (static_cast<float>(metres) != p.big || static_cast<float>(millimetres) != p.mid) return false;
+    uint64_t r = uint64_t{metres} * 1000 + millimetres;
+    int decimals = 3;
+    if (places >= 0 && places < 3) {
+        const uint64_t unit = places == 0 ? 1000 : places == 1 ? 100 : 10;
+        const uint64_t rest = r % unit;
+        r /= unit;
+        if (2 * rest == unit) return false;
+        if (2 * rest > unit) ++r;
+        decimals = places;
+    }
+    static constexpr uint64_t kPowers[] = {1, 10, 100, 1000};
+    uint64_t whole = r / kPowers[decimals];
+    uint64_t fraction = r % kPowers[decimals];
+    while (decimals > 0 && fraction % 10 == 0 && fraction != 0) {
+        fraction /= 10;
+        --decimals;
+    }
+    if (r == 0 || whole != 0) append_digits(out, whole);
+    if (fraction != 0) {
+        out.append('.');
+        char digits[3];
+        for (int i = decimals - 1; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        out.append(std::string_view(digits, static_cast<std::size_t>(decimals)));
+    }
+    return true;
+}
+
 void metric_text(FormattedLength& text, int32_t system, int32_t style, const MeasurementParts& p, int32_t places) {
     switch (style) {
         case FORMATMETERSMILLIMETERSWORDS:
@@ -174,7 +217,8 @@ void metric_text(FormattedLength& text, int32_t system, int32_t style, const Mea
         case FORMATMETERSWORDS:
         case FORMATMETERSABBREV:
             if (static_cast<long double>(p.big) + p.mid > 0) {
-                append_number(text, ROUNDTODIGITS(static_cast<long double>(p.mid) / 1000 + p.big, places), 15);
+                if (!append_metres_in_integers(text, p, places))
+                    append_number(text, ROUNDTODIGITS(static_cast<long double>(p.mid) / 1000 + p.big, places), 15);
                 text.append(' ');
                 // The word follows the whole metres: 1.5 m is "1.5 Meter".
                 text.append(style == FORMATMETERSWORDS ? measurement_label(system, LABELMETERSWORD, p.big)
@@ -200,7 +244,10 @@ void metric_text(FormattedLength& text, int32_t system, int32_t style, const Mea
             }
             if (p.mid > 0) {
                 // Whole centimetres; the millimetres beyond them are dropped.
-                append_number(text, INTEGERDIVIDE(p.mid, 10), 15);
+                if (p.mid < 1e9f && p.mid == static_cast<float>(static_cast<uint32_t>(p.mid)))
+                    append_digits(text, static_cast<uint32_t>(p.mid) / 10);
+                else
+                    append_number(text, INTEGERDIVIDE(p.mid, 10), 15);
                 text.append("cm");
             }
             break;
@@ -208,6 +255,55 @@ void metric_text(FormattedLength& text, int32_t system, int32_t style, const Mea
             break;
     }
     finish(text, {});
+}
+
+// The metric parts of a length from 2^-10 to 2^20 inches, in integers.
+// The millimetres are the exact product of the single and the double
+// MILLIMETERSPERINCH (below 2^77) rounded as INCHESTOMILLIMETERS rounds it:
+// to 64 significant bits, then to 53, each to nearest with ties to even.
+// Whole metres are the whole millimetres divided by 1000: the quotient of
+// the millimetres by 1000 is a whole number or lies at least 2^-53
+// (relative) from one, so its truncation in extended precision gives the
+// same. The whole millimetres beyond them are below 1000, and rounding them
+// to any count of decimals leaves them as they are.
+bool metric_parts_in_integers(float inches, MeasurementParts& p) {
+    if (!(inches >= 0x1p-10f && inches < 0x1p20f)) return false;
+    uint32_t single = 0;
+    std::memcpy(&single, &inches, sizeof single);
+    uint64_t factor = 0;
+    std::memcpy(&factor, &MILLIMETERSPERINCH, sizeof factor);
+    detail::Uint128 product = detail::multiply((single & 0x7FFFFFu) | 0x800000u,
+                                               (factor & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52));
+    int exponent = static_cast<int>(single >> 23) - 150 + static_cast<int>((factor >> 52) & 0x7FFu) - 1075;
+    // To 64 significant bits (the product has 76 or 77).
+    const int drop = 64 - std::countl_zero(product.hi);
+    const uint64_t below = product.lo & ((uint64_t{1} << drop) - 1);
+    const uint64_t half = uint64_t{1} << (drop - 1);
+    product.shift_right(drop);
+    uint64_t extended = product.lo;
+    exponent += drop;
+    if (below > half || (below == half && (extended & 1) != 0)) {
+        if (++extended == 0) {
+            extended = uint64_t{1} << 63;
+            ++exponent;
+        }
+    }
+    // To 53 bits.
+    uint64_t mm = extended >> 11;
+    exponent += 11;
+    const uint64_t rest = extended & 0x7FFu;
+    if (rest > 0x400u || (rest == 0x400u && (mm & 1) != 0)) {
+        if (++mm == uint64_t{1} << 53) {
+            mm >>= 1;
+            ++exponent;
+        }
+    }
+    // mm * 2^exponent millimetres, below 2^25: the exponent is below -27.
+    const uint64_t whole = -exponent >= 64 ? 0 : mm >> -exponent;
+    p.big = static_cast<float>(whole / 1000);
+    p.mid = static_cast<float>(whole % 1000);
+    p.small = 0;
+    return true;
 }
 
 // The imperial parts of a length from 2^-17 to 2^20 inches (typed lengths),
@@ -326,15 +422,21 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
 MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places) {
     MeasurementParts p;
     if (system == SYSTEMMETRIC) {
-        // Whole metres and whole millimetres beyond them, truncated.
-        const long double mm = INCHESTOMILLIMETERS(inches);
-        p.big = static_cast<float>(TRUNCATETOWARDZERO(mm / 1000));
-        p.mid = static_cast<float>(TRUNCATETOWARDZERO(mm) - 1000.0L * p.big);
-        if (p.mid != 0) p.mid = static_cast<float>(ROUNDTODIGITS(p.mid, places));
-        p.small = 0;
+        if (!metric_parts_in_integers(inches, p)) p = metric_parts_by_steps(inches, places);
     } else if (!imperial_parts_in_integers(inches, places, p)) {
         p = imperial_parts_by_steps(inches, places);
     }
+    return p;
+}
+
+MeasurementParts metric_parts_by_steps(float inches, int32_t places) {
+    // Whole metres and whole millimetres beyond them, truncated.
+    MeasurementParts p;
+    const long double mm = INCHESTOMILLIMETERS(inches);
+    p.big = static_cast<float>(TRUNCATETOWARDZERO(mm / 1000));
+    p.mid = static_cast<float>(TRUNCATETOWARDZERO(mm) - 1000.0L * p.big);
+    if (p.mid != 0) p.mid = static_cast<float>(ROUNDTODIGITS(p.mid, places));
+    p.small = 0;
     return p;
 }
 

@@ -47,6 +47,9 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
 // The imperial parts by the extended-precision steps alone. Typed lengths
 // take a route in integers that gives the same parts; this is the rule.
 MeasurementParts imperial_parts_by_steps(float inches, int32_t places);
+// The metric parts by the extended-precision steps alone (typed lengths
+// take a route in integers that gives the same parts).
+MeasurementParts metric_parts_by_steps(float inches, int32_t places);
 // The length in decimal feet as the decimal-feet styles show it: the parts
 // summed as feet and rounded to `places` decimals (ROUNDTODIGITS) in
 // extended precision, stored as a single.

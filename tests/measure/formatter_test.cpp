@@ -138,6 +138,38 @@ TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
     }
 }
 
+// Metric parts are worked out in integers from 2^-10 to 2^20 inches, and
+// the metre and centimetre styles write whole millimetres in integers: the
+// same parts and texts as the extended-precision steps, bit for bit and byte
+// for byte, ties of the metres included.
+TEST(FormatterSplit, MetricPartsAndMetresAreThoseOfTheSteps) {
+    std::vector<float> lengths = {0x1p-10f, std::nextafter(0x1p20f, 0.0f), 0x1p20f, 0.0393f, 0.04f};
+    uint32_t seed = 99;
+    for (int i = 1; i < 60000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        lengths.push_back(std::ldexp(1.0f + static_cast<float>(seed >> 9) * 0x1p-23f, static_cast<int>(seed % 31) - 10));
+        lengths.push_back(static_cast<float>(i) / 25.400051f);  // whole millimetres, give or take
+        lengths.push_back(i * 0.1f);
+    }
+    for (const float inches : lengths) {
+        const wqj::MeasurementParts got = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(1, inches, 2);
+        const wqj::MeasurementParts want = wqj::metric_parts_by_steps(inches, 2);
+        ASSERT_EQ(bits(got.big), bits(want.big)) << inches;
+        ASSERT_EQ(bits(got.mid), bits(want.mid)) << inches;
+        if (inches > 1e5f || want.big + want.mid == 0) continue;
+        for (const int32_t places : {-1, 0, 1, 2, 3, 7, 18}) {
+            const std::string metres(wqj::trim_blanks(wqj::NUMBERTOTEXT(
+                wqj::ROUNDTODIGITS(static_cast<long double>(want.mid) / 1000 + want.big, places), 15)));
+            EXPECT_EQ(GETFORMATEDTEXTFROMINCHES(1, 3, 1, inches, places), metres + " m") << inches << " at " << places;
+        }
+        if (want.mid > 0) {
+            const std::string centimetres = wqj::number_text(wqj::INTEGERDIVIDE(want.mid, 10), 15) + "cm";
+            const std::string text = GETFORMATEDTEXTFROMINCHES(1, 6, 1, inches, 2);
+            EXPECT_EQ(text.substr(text.size() - std::min(text.size(), centimetres.size())), centimetres) << inches;
+        }
+    }
+}
+
 TEST(FormatterSplit, NotANumberFlowsIntoTheParts) {
     for (int32_t system : {0, 1}) {
         const wqj::MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, kNaN, 2);
