@@ -16,6 +16,12 @@ struct MeasurementParts {
     float small = 0;
 };
 
+MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places);
+std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
+                                      int32_t places);
+
+namespace detail {
+
 // A formatted length, written in place: the longest text a style makes (a
 // number in exponent form, a label, a separator, whole inches and a
 // fractional inch of up to 71 decimals) stays well within it.
@@ -43,11 +49,11 @@ private:
     std::size_t size_ = 0;
 };
 
-MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places);
-std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
-                                      int32_t places);
-// The same text, written into `out` (empty text leaves it empty).
+// GETFORMATEDTEXTFROMINCHES's text, written into `out` (empty text leaves
+// it empty).
 void format_inches(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,
                    int32_t places);
+
+}  // namespace detail
 
 }  // namespace wqj

@@ -21,12 +21,6 @@ std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view text);
 std::string CONVERTFRACTIONDENOMINATOR(std::string_view text, int32_t new_denominator);
 std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator);
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
-// DECIMALTOFRACTIONSTRING by its text route for every value: the value
-// written with six decimals, read back and reduced as a fraction text. Below
-// 1 in magnitude the export reads the six decimals as an integer instead,
-// with the same text except where this route's seven-digit text comes in
-// exponent form (some values below 0.01).
-std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
 float FRACTIONSTRINGTODECIMAL(std::string_view text);
 
 // A fraction found in a longer text: its text in reading order, the text
@@ -40,7 +34,18 @@ struct FoundFraction {
 // from_end -1 takes `text` as reversed (last character first); any other
 // value counts as 0. Nothing when no fraction is found.
 std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end);
-// The same, leaving the fraction's text empty unless `with_text`.
+
+namespace detail {
+
+// DECIMALTOFRACTIONSTRING by its text route for every value: the value
+// written with six decimals, read back and reduced as a fraction text. Below
+// 1 in magnitude the export reads the six decimals as an integer instead,
+// with the same text except where this route's seven-digit text comes in
+// exponent form (some values below 0.01).
+std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
+// FINDFRACTIONINTEXT, leaving the fraction's text empty unless `with_text`.
 std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text);
+
+}  // namespace detail
 
 }  // namespace wqj

@@ -31,6 +31,8 @@ long double TEXTTONUMBER(std::string_view text);
 // scientific form where plain form would need more digits.
 std::string NUMBERTOTEXT(long double value, int digits);
 
+namespace detail {
+
 // NUMBERTOTEXT without the leading blank of a value that is not negative:
 // a number as messages and fractions show it (".5", "-2", "12.5").
 std::string number_text(long double value, int digits);
@@ -40,6 +42,8 @@ std::string number_text(long double value, int digits);
 // Below 10^15 in magnitude (every 32-bit integer) the digits are written
 // directly, which is what lists of numbers and fractions need per item.
 void append_whole_number(std::string& out, int64_t value);
+
+}  // namespace detail
 
 // Formats with a picture mask; only ".######" is used by the library.
 std::string FORMATWITHMASK(long double value, std::string_view mask);
@@ -61,9 +65,12 @@ long double FLOATMODULO(long double a, long double b);
 // argument: the caller keeps the argument alive while it uses the result.
 std::string_view TRIMLEFTBLANKS(std::string_view text);
 std::string_view TRIMRIGHTBLANKS(std::string_view text);
-// Both: trim_blanks(text).
-std::string_view trim_blanks(std::string_view text);
 std::string UPPERCASETEXT(std::string_view text);
+
+namespace detail {
+
+// Both trims: TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)).
+std::string_view trim_blanks(std::string_view text);
 // Appends text upper-cased as UPPERCASETEXT does it.
 void append_upper_case(std::string& out, std::string_view text);
 // Upper-cases count bytes from `first` in place, as UPPERCASETEXT does.
@@ -74,6 +81,9 @@ unsigned char upper_case_byte(unsigned char c);
 // c of another byte. A text without such bytes matches upper-cased text
 // exactly where it matches the original.
 bool upper_casing_touches(unsigned char c);
+
+}  // namespace detail
+
 // Negative, zero or positive as a is less than, equal to or greater than b.
 int COMPARETEXT(std::string_view a, std::string_view b);
 int32_t FINDTEXT(int32_t start, std::string_view text, std::string_view pattern);

@@ -249,7 +249,7 @@ long double TEXTTONUMBER(std::string_view text) {
     return neg ? -v : v;
 }
 
-void append_whole_number(std::string& out, int64_t value) {
+void detail::append_whole_number(std::string& out, int64_t value) {
     constexpr int64_t kPlainLimit = 1000000000000000;  // 10^15
     if (value <= -kPlainLimit || value >= kPlainLimit) {
         out += number_text(static_cast<long double>(value), 15);
@@ -327,7 +327,7 @@ std::string NUMBERTOTEXT(long double value, int digits) {
     return out;
 }
 
-std::string number_text(long double value, int digits) {
+std::string detail::number_text(long double value, int digits) {
     std::string text = NUMBERTOTEXT(value, digits);
     if (!text.empty() && text.front() == ' ') text.erase(0, 1);
     return text;

@@ -200,7 +200,7 @@ TEST(FractionFromDecimal, FractionalValuesGiveTheTextRouteResult) {
             for (const float x : {v, std::nextafter(v, 0.0f), std::nextafter(v, 1.0f)}) {
                 if (x >= 1 || (step == 1 && x != v && q % 7 != 0)) continue;
                 for (const float y : {x, -x}) {
-                    const std::string by_text = wqj::decimal_to_fraction_by_text(y, cap);
+                    const std::string by_text = wqj::detail::decimal_to_fraction_by_text(y, cap);
                     if (by_text.find('E') != std::string::npos) continue;
                     ASSERT_EQ(wqj::DECIMALTOFRACTIONSTRING(y, cap), by_text) << y << " cap " << cap;
                 }
