@@ -22,7 +22,7 @@ std::string code_string(const std::vector<int32_t>& numbers) {
     std::string out;
     for (int32_t n : numbers) {
         if (!out.empty()) out += '\xFF';
-        out += trim_blanks(NUMBERTOTEXT(n, 15));
+        out += detail::trim_blanks(NUMBERTOTEXT(n, 15));
     }
     return out;
 }
@@ -52,14 +52,14 @@ std::string GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t subcategory, int
 }
 
 int32_t GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t subcategory, std::string& name) {
-    const std::string_view trimmed = trim_blanks(name);
+    const std::string_view trimmed = detail::trim_blanks(name);
     if (trimmed.empty()) return 0;
     // Rewritten in place: the trimmed name moves to the front upper-cased.
     const std::size_t lead = static_cast<std::size_t>(trimmed.data() - name.data());
     const std::size_t length = trimmed.size();
     name.resize(lead + length);
     name.erase(0, lead);
-    upper_case_in_place(name.data(), length);
+    detail::upper_case_in_place(name.data(), length);
     if (!is_symbol_subcategory(category, subcategory, 0, 5)) return 0;
     for (const AcceptedName& accepted : accepted_names())
         if (accepted.subcategory == subcategory && COMPARETEXT(accepted.name, name) == 0) return accepted.item;

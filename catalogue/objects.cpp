@@ -27,7 +27,7 @@ Fields split(std::string_view text, std::string_view delimiter, int32_t most) {
     f.count = FIELDCOUNT(text, delimiter);
     const int32_t wanted = std::min({f.count, most, Fields::kMost});
     if (wanted < 1) return f;
-    FieldCursor cursor(text, delimiter);
+    detail::FieldCursor cursor(text, delimiter);
     for (std::string_view field; f.kept < wanted && cursor.next(field);) f.views[size_t(f.kept++)] = field;
     return f;
 }
@@ -42,12 +42,12 @@ bool all_digits(std::string_view field) { return FIRSTCHARACTERNOTINSET(1, field
 
 std::string GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t subcategory, int32_t item) {
     std::string stem = "lib_";
-    append_whole_number(stem, category);
+    detail::append_whole_number(stem, category);
     stem += '_';
-    append_whole_number(stem, subcategory);
+    detail::append_whole_number(stem, subcategory);
     if (item > 0) {
         stem += '_';
-        append_whole_number(stem, item);
+        detail::append_whole_number(stem, item);
     }
     return stem;
 }
@@ -110,7 +110,7 @@ int32_t ISOBJECTPARTOFTEXTBOX(std::string_view name) {
 int32_t ISSYMBOLVIEWNUMBERVALID(int32_t view, std::string_view list) {
     // The comma-separated values are read one at a time and none is kept,
     // so a long list costs one pass and no copy.
-    CommaSeparatedCursor cursor(list);
+    detail::CommaSeparatedCursor cursor(list);
     std::string_view field;
     while (cursor.next(field))
         if (TEXTTONUMBER(field) == static_cast<long double>(view)) return -1;

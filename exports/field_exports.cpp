@@ -24,7 +24,7 @@ int32_t replace_field(char* text, int32_t position, const char* field, const cha
     // the bytes after the field move, in the caller's buffer. A new field
     // that lies in that buffer itself is first copied, by the general way.
     if (text != nullptr) {
-        const auto place = wqj::replaced_field_in_place(record, position, new_field, text_in(delimiter));
+        const auto place = wqj::detail::replaced_field_in_place(record, position, new_field, text_in(delimiter));
         const std::size_t size = record.size() - (place ? place->length : 0) + new_field.size();
         if (place && !overlaps(new_field, text, std::max(record.size(), size) + 1)) {
             const std::size_t after = place->start + place->length;

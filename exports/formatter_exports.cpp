@@ -17,8 +17,8 @@ void WQJ_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inc
 WQJSTRING WQJ_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
                                             int32_t places) {
     return call(WQJSTRING{}, [&] {
-        wqj::FormattedLength text;
-        wqj::format_inches(text, system, style, number_style, inches, places);
+        wqj::detail::FormattedLength text;
+        wqj::detail::format_inches(text, system, style, number_style, inches, places);
         return host_string(text.view());
     });
 }

@@ -16,7 +16,9 @@ struct DefaultedDelimiter {
     std::string_view text;
 
     explicit DefaultedDelimiter(char* delimiter)
-        : buffer(delimiter), defaulted(text_in(delimiter).empty()), text(wqj::list_delimiter(text_in(delimiter))) {}
+        : buffer(delimiter),
+          defaulted(text_in(delimiter).empty()),
+          text(wqj::detail::list_delimiter(text_in(delimiter))) {}
     void write_back_default() const {
         if (defaulted) write_back(buffer, ",");
     }
@@ -70,7 +72,7 @@ int32_t WQJ_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t pos
         if (!rewritable_text_in(list, old)) return int32_t{0};  // nothing is written
         // Mostly only the bytes after the item move, in the caller's buffer.
         if (list != nullptr) {
-            if (const auto cut = wqj::removed_item_in_place(old, position, text_in(delimiter))) {
+            if (const auto cut = wqj::detail::removed_item_in_place(old, position, text_in(delimiter))) {
                 if (cut->length != 0)
                     std::memmove(list + cut->at, list + cut->at + cut->length, old.size() - cut->at - cut->length + 1);
                 return int32_t{cut->removed ? 1 : 0};
@@ -91,8 +93,8 @@ WQJSTRING WQJ_CALL CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, WQJARRAYD
         const DefaultedDelimiter d(delimiter);
         std::span<const int32_t> elements;
         if (array != nullptr)
-            elements = wqj::listed_elements(array->storage, (array->flags & 4) != 0, array->lower_bound,
-                                            array->upper_bound);
+            elements = wqj::detail::listed_elements(array->storage, (array->flags & 4) != 0, array->lower_bound,
+                                                    array->upper_bound);
         const WQJSTRING result = host_string(wqj::CREATEDELIMITEDSTRINGFROMLONGARRAY(d.text, elements));
         d.write_back_default();
         return result;

@@ -18,10 +18,10 @@ WQJSTRING WQJ_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* text) {
         if (!rewritable_text_in(text, entry)) return WQJSTRING{};  // nothing is written
         // Written once, into the result, and copied from there into the
         // buffer. A blank entry gives empty text and leaves the buffer as it is.
-        const std::size_t size = wqj::separated_size(entry);
+        const std::size_t size = wqj::detail::separated_size(entry);
         if (size == 0) return WQJSTRING{};
         WQJSTRING result =
-            host_string_filled(size, [&](std::span<char> out) { wqj::separate_into(entry, out); });
+            host_string_filled(size, [&](std::span<char> out) { wqj::detail::separate_into(entry, out); });
         write_back(text, std::string_view(result, size));
         return result;
     });

@@ -4,7 +4,7 @@
 #include "frame/scale.h"
 
 using namespace wqj::boundary;
-using wqj::Margin;
+using wqj::detail::Margin;
 
 // ---- drawing scales -----------------------------------------------------------
 
@@ -85,35 +85,35 @@ void WQJ_CALL SETPAPERINFOHEIGHT(int32_t row, float value) {
 }
 
 float WQJ_CALL GETPAPERINFOTOPMARGIN(int32_t row) {
-    return call(0.0f, [&] { return wqj::paper_margin(row, Margin::Top); });
+    return call(0.0f, [&] { return wqj::detail::paper_margin(row, Margin::Top); });
 }
 
 float WQJ_CALL GETPAPERINFOBOTTOMMARGIN(int32_t row) {
-    return call(0.0f, [&] { return wqj::paper_margin(row, Margin::Bottom); });
+    return call(0.0f, [&] { return wqj::detail::paper_margin(row, Margin::Bottom); });
 }
 
 float WQJ_CALL GETPAPERINFOLEFTMARGIN(int32_t row) {
-    return call(0.0f, [&] { return wqj::paper_margin(row, Margin::Left); });
+    return call(0.0f, [&] { return wqj::detail::paper_margin(row, Margin::Left); });
 }
 
 float WQJ_CALL GETPAPERINFORIGHTMARGIN(int32_t row) {
-    return call(0.0f, [&] { return wqj::paper_margin(row, Margin::Right); });
+    return call(0.0f, [&] { return wqj::detail::paper_margin(row, Margin::Right); });
 }
 
 void WQJ_CALL SETPAPERINFOTOPMARGIN(int32_t row, float value) {
-    call_void([&] { wqj::set_paper_margin(row, Margin::Top, value); });
+    call_void([&] { wqj::detail::set_paper_margin(row, Margin::Top, value); });
 }
 
 void WQJ_CALL SETPAPERINFOBOTTOMMARGIN(int32_t row, float value) {
-    call_void([&] { wqj::set_paper_margin(row, Margin::Bottom, value); });
+    call_void([&] { wqj::detail::set_paper_margin(row, Margin::Bottom, value); });
 }
 
 void WQJ_CALL SETPAPERINFOLEFTMARGIN(int32_t row, float value) {
-    call_void([&] { wqj::set_paper_margin(row, Margin::Left, value); });
+    call_void([&] { wqj::detail::set_paper_margin(row, Margin::Left, value); });
 }
 
 void WQJ_CALL SETPAPERINFORIGHTMARGIN(int32_t row, float value) {
-    call_void([&] { wqj::set_paper_margin(row, Margin::Right, value); });
+    call_void([&] { wqj::detail::set_paper_margin(row, Margin::Right, value); });
 }
 
 int32_t WQJ_CALL GETPAPERINDEXFROMPAPERNAME(char* name) {

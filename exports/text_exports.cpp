@@ -7,7 +7,7 @@ using namespace wqj::boundary;
 namespace {
 // The reversed text written straight into the result.
 WQJSTRING reversed(std::string_view text) {
-    return host_string_filled(text.size(), [&](std::span<char> out) { wqj::reverse_into(text, out); });
+    return host_string_filled(text.size(), [&](std::span<char> out) { wqj::detail::reverse_into(text, out); });
 }
 }  // namespace
 

@@ -4,6 +4,13 @@
 // their arguments with. They are compile-time constants, so exports that
 // read them behave the same before and after INITIALIZEDLL; INITIALIZEDLL
 // still creates and fills the tables below.
+//
+// Names here follow one convention per kind: the drawing program's own
+// records and tables keep its names (PAPERINFO and its fields Name, Width,
+// ...; CONVERSIONDECIMALPLACES, SCALERATIOS, PAPERINFOARRAY); types of our
+// own are PascalCase (ScaleTable, Globals), constants kName (kScaleEntries),
+// and members and functions of our own snake_case (initialised,
+// random_state, globals()).
 #pragma once
 
 #include <array>

@@ -11,12 +11,12 @@ Globals& globals() {
     return g;
 }
 
-void on_process_attach() {
+void detail::on_process_attach() {
     globals() = Globals{};
     globals().random_state = 0xFFFFFFFFu;
 }
 
-void on_process_detach() { globals() = Globals{}; }
+void detail::on_process_detach() { globals() = Globals{}; }
 
 int32_t LIBMAIN(void* /*instance*/, int32_t reason, void* /*reserved*/) { return reason == 1 ? 1 : 0; }
 
@@ -26,13 +26,13 @@ void INITIALIZEDLL() {
     if (!g.SCALERATIOS) g.SCALERATIOS.emplace();
     // The code constants and PI / MILLIMETERSPERINCH are compile-time
     // constants (wqj_codes.h); nothing to set for them here.
-    write_scale_ratios(*g.SCALERATIOS);
+    detail::write_scale_ratios(*g.SCALERATIOS);
     // The paper table is the one allocation, so it comes last: when it
     // cannot be made, every other table is already complete and the paper
     // exports see no table, as after a refused SIZEPAPERINFOARRAY (rather
     // than a scale table created but never filled).
     if (!g.PAPERINFOARRAY) g.PAPERINFOARRAY.emplace(kDefaultPaperRows);
-    write_default_paper_rows(*g.PAPERINFOARRAY);
+    detail::write_default_paper_rows(*g.PAPERINFOARRAY);
     g.initialised = true;
 }
 

@@ -41,7 +41,7 @@ std::string_view stored_name(const PAPERINFO& paper) { return {paper.Name.data()
 
 }  // namespace
 
-void write_default_paper_rows(std::vector<PAPERINFO>& table) {
+void detail::write_default_paper_rows(std::vector<PAPERINFO>& table) {
     // Written through the same steps as SETPAPERINFOITEM; rows beyond a
     // smaller table's upper bound are skipped.
     const auto rows = static_cast<int32_t>(table.size());
@@ -96,18 +96,18 @@ void SETPAPERINFOITEM(int32_t row, std::string_view name, float width, float hei
 PaperRow GETPAPERINFOITEM(int32_t row) {
     const PAPERINFO* p = row_at(row);
     if (p == nullptr) return {};
-    return {std::string(trim_blanks(stored_name(*p))), p->Width, p->Height, p->TopMargin,
+    return {std::string(detail::trim_blanks(stored_name(*p))), p->Width, p->Height, p->TopMargin,
             p->BottomMargin, p->LeftMargin, p->RightMargin};
 }
 
 std::string GETPAPERINFONAME(int32_t row) {
     const PAPERINFO* p = row_at(row);
-    return p == nullptr ? std::string() : std::string(trim_blanks(stored_name(*p)));
+    return p == nullptr ? std::string() : std::string(detail::trim_blanks(stored_name(*p)));
 }
 
 int32_t GETPAPERINFONAMELENGTH(int32_t row) {
     const PAPERINFO* p = row_at(row);
-    return p == nullptr ? 0 : static_cast<int32_t>(trim_blanks(stored_name(*p)).size());
+    return p == nullptr ? 0 : static_cast<int32_t>(detail::trim_blanks(stored_name(*p)).size());
 }
 
 float GETPAPERINFOWIDTH(int32_t row, int32_t orientation) {
@@ -131,33 +131,33 @@ void SETPAPERINFOHEIGHT(int32_t row, float value) {
 }
 
 namespace {
-float* margin_field(PAPERINFO& p, Margin margin) {
+float* margin_field(PAPERINFO& p, detail::Margin margin) {
     switch (margin) {
-        case Margin::Top: return &p.TopMargin;
-        case Margin::Bottom: return &p.BottomMargin;
-        case Margin::Left: return &p.LeftMargin;
-        case Margin::Right: return &p.RightMargin;
+        case detail::Margin::Top: return &p.TopMargin;
+        case detail::Margin::Bottom: return &p.BottomMargin;
+        case detail::Margin::Left: return &p.LeftMargin;
+        case detail::Margin::Right: return &p.RightMargin;
     }
     return &p.TopMargin;
 }
 }  // namespace
 
-float paper_margin(int32_t row, Margin margin) {
+float detail::paper_margin(int32_t row, Margin margin) {
     PAPERINFO* p = row_at(row);
     return p == nullptr ? 0.0f : *margin_field(*p, margin);
 }
 
-void set_paper_margin(int32_t row, Margin margin, float value) {
+void detail::set_paper_margin(int32_t row, Margin margin, float value) {
     if (PAPERINFO* p = row_at(row)) *margin_field(*p, margin) = value;
 }
 
 PaperNameMatch GETPAPERINDEXFROMPAPERNAME(std::string_view name) {
     PaperNameMatch match;
-    match.normalised = UPPERCASETEXT(trim_blanks(name));
+    match.normalised = UPPERCASETEXT(detail::trim_blanks(name));
     const auto& table = globals().PAPERINFOARRAY;
     if (!table) return match;
     for (std::size_t row = 0; row < table->size(); ++row) {
-        if (UPPERCASETEXT(trim_blanks(stored_name((*table)[row]))) == match.normalised) {
+        if (UPPERCASETEXT(detail::trim_blanks(stored_name((*table)[row]))) == match.normalised) {
             match.row = static_cast<int32_t>(row);
             break;
         }

@@ -16,9 +16,6 @@ inline constexpr int32_t kDefaultPaperRows = 41;
 // papers, and the two builds then refuse the same sizes).
 inline constexpr int32_t kLargestPaperUpperBound = 16777215;
 
-// Writes the default rows whose index lies within the table.
-void write_default_paper_rows(std::vector<PAPERINFO>& table);
-
 int32_t SIZEPAPERINFOARRAY(int32_t upper_bound);
 int32_t GETUBPAPERINFOARRAY();
 
@@ -40,10 +37,6 @@ float GETPAPERINFOHEIGHT(int32_t row, int32_t orientation);
 void SETPAPERINFOWIDTH(int32_t row, float value);
 void SETPAPERINFOHEIGHT(int32_t row, float value);
 
-enum class Margin { Top, Bottom, Left, Right };
-float paper_margin(int32_t row, Margin margin);
-void set_paper_margin(int32_t row, Margin margin, float value);
-
 // The normalised name (trimmed, upper-cased) and the first row holding it.
 struct PaperNameMatch {
     std::string normalised;
@@ -56,5 +49,18 @@ struct PaperSizeMatch {
     int32_t orientation = 0;
 };
 PaperSizeMatch GETPAPERINDEXFROMPAPERSIZE(int32_t system, float width, float height);
+
+namespace detail {
+
+// Writes the default rows whose index lies within the table.
+void write_default_paper_rows(std::vector<PAPERINFO>& table);
+
+// The eight margin exports (GETPAPERINFOTOPMARGIN to SETPAPERINFORIGHTMARGIN)
+// as one getter and one setter for the four sides.
+enum class Margin { Top, Bottom, Left, Right };
+float paper_margin(int32_t row, Margin margin);
+void set_paper_margin(int32_t row, Margin margin, float value);
+
+}  // namespace detail
 
 }  // namespace wqj

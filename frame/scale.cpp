@@ -11,7 +11,7 @@ constexpr float kImperialReal[12] = {1, 2, 12, 24, 48, 64, 96, 128, 192, 256, 38
 constexpr float kMetricReal[12] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
 }  // namespace
 
-void write_scale_ratios(ScaleTable& table) {
+void detail::write_scale_ratios(ScaleTable& table) {
     for (int entry = 0; entry < kScaleEntries; ++entry) {
         const bool closing = entry == kScaleEntries - 1;
         table[entry][0][SYSTEMIMPERIAL] = closing ? 0.0f : 1.0f;

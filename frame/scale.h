@@ -7,9 +7,6 @@
 
 namespace wqj {
 
-// Writes all 52 values of the table.
-void write_scale_ratios(ScaleTable& table);
-
 // The stored value at (entry, part, system); 0 outside the table or before
 // the table exists.
 float GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t entry);
@@ -24,5 +21,12 @@ int32_t GETNEARESTSCALERATIOVALUE(int32_t system, double ratio);
 // Millimetres to inches for the metric system, inches to millimetres for
 // any other, rounded to single.
 float GETCONVERTEDSCALEVALUE(int32_t system, float value);
+
+namespace detail {
+
+// Writes all 52 values of the table.
+void write_scale_ratios(ScaleTable& table);
+
+}  // namespace detail
 
 }  // namespace wqj

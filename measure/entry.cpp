@@ -46,7 +46,7 @@ float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::strin
         std::string message = "The value you have entered for ";
         message.append(unit_word(v));
         message.append(" is invalid. The value cannot exceed ");
-        message.append(number_text(number_maximum, 7));
+        message.append(detail::number_text(number_maximum, 7));
         message.append(".");
         platform::message_box(message, kCaption);
         // The parser counts positions in the entry without its leading
@@ -66,7 +66,7 @@ float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::strin
         const float converted = CONVERTMEASUREMENT(maximum, metric ? CONVERTTOMETERS : CONVERTTOFEET);
         const double rounded = static_cast<double>(ROUNDTODIGITS(converted, places));
         std::string message = "The maximum value for this measurement is ";
-        message.append(number_text(rounded, 15));
+        message.append(detail::number_text(rounded, 15));
         message.append(metric ? " meters." : " feet.");
         platform::message_box(message, kCaption);
         const intptr_t length = platform::send_message(window, EM_LINELENGTH, 0, 0);
@@ -79,11 +79,11 @@ float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::strin
         std::string message = "The minimum value for this measurement is ";
         if (system == SYSTEMMETRIC) {
             const double mm = INCHESTOMILLIMETERS(minimum);
-            message.append(number_text(mm, 15));
+            message.append(detail::number_text(mm, 15));
             message.append(mm > 1 ? " millimeters." : " millimeter.");
         } else {
             const double r = static_cast<double>(ROUNDTODIGITS(minimum, places));
-            message.append(number_text(r, 15));
+            message.append(detail::number_text(r, 15));
             message.append(r > 1 ? " inches." : " inch.");
         }
         platform::message_box(message, kCaption);

@@ -58,7 +58,7 @@ static_assert(std::size(kImperialLayouts) == FORMATINCHESPLAIN + 1);
 
 // The decimal digits of a whole number, appended.
 template <class Unsigned>
-void append_digits(FormattedLength& out, Unsigned value) {
+void append_digits(detail::FormattedLength& out, Unsigned value) {
     char text[20];
     std::size_t at = sizeof text;
     do {
@@ -71,7 +71,7 @@ void append_digits(FormattedLength& out, Unsigned value) {
 // A number written by NUMBERTOTEXT, blanks trimmed at both ends, appended.
 // A whole number below 10^digits, what feet, inches and millimetres mostly
 // are, is its plain digits.
-void append_number(FormattedLength& out, long double value, int digits) {
+void append_number(detail::FormattedLength& out, long double value, int digits) {
     static constexpr long double kLimits[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L,
                                               1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
     if (digits >= 1 && digits <= 15 && value >= 0 && value < kLimits[digits]) {
@@ -83,14 +83,14 @@ void append_number(FormattedLength& out, long double value, int digits) {
             return;
         }
     }
-    char text[kNumberTextRoom];
-    out.append(trim_blanks(std::string_view(text, write_number_text(value, digits, text))));
+    char text[detail::kNumberTextRoom];
+    out.append(detail::trim_blanks(std::string_view(text, detail::write_number_text(value, digits, text))));
 }
 
 // A part (feet, inches, metres, millimetres) written with 7 digits. Parts
 // are mostly whole numbers below 10^7, told and converted in single
 // precision here.
-void append_part(FormattedLength& out, float value) {
+void append_part(detail::FormattedLength& out, float value) {
     if (value >= 0 && value < 1e7f) {
         const auto whole = static_cast<int32_t>(value);
         if (static_cast<float>(whole) == value) {
@@ -107,8 +107,9 @@ void append_part(FormattedLength& out, float value) {
 // number ("44.999542E-2"), so such a text is written out in plain form with
 // the same seven significant digits (".04999542").
 std::string decimal_small_text(float small) {
-    char written[kNumberTextRoom];
-    std::string_view trimmed = trim_blanks(std::string_view(written, write_number_text(small, 7, written)));
+    char written[detail::kNumberTextRoom];
+    std::string_view trimmed =
+        detail::trim_blanks(std::string_view(written, detail::write_number_text(small, 7, written)));
     if (trimmed.size() >= 2 && trimmed[0] == '0' && trimmed[1] == '.') trimmed.remove_prefix(1);
     const std::size_t e = trimmed.find('E');
     if (e == std::string_view::npos) return std::string(trimmed);
@@ -133,13 +134,13 @@ bool blank(std::string_view text) { return TRIMLEFTBLANKS(text).empty(); }
 
 // Trims the assembled text in place; it becomes empty text when nothing but
 // blanks or the small label is left.
-void finish(FormattedLength& text, std::string_view small_label) {
+void finish(detail::FormattedLength& text, std::string_view small_label) {
     const std::string_view all = text.view();
     std::size_t first = 0, last = all.size();
     while (first < last && all[first] == ' ') ++first;
     while (last > first && all[last - 1] == ' ') --last;
     const std::string_view trimmed = all.substr(first, last - first);
-    if (trimmed.empty() || trimmed == trim_blanks(small_label)) {
+    if (trimmed.empty() || trimmed == detail::trim_blanks(small_label)) {
         text.keep(0, 0);
         return;
     }
@@ -154,7 +155,7 @@ void finish(FormattedLength& text, std::string_view small_label) {
 // (then false, as for lengths outside that range). The text is written as
 // NUMBERTOTEXT writes such a number: no "0" before the point, no trailing
 // zeros.
-bool append_metres_in_integers(FormattedLength& out, const MeasurementParts& p, int32_t places) {
+bool append_metres_in_integers(detail::FormattedLength& out, const MeasurementParts& p, int32_t places) {
     if (!(p.big >= 0 && p.big < 1e6f && p.mid >= 0 && p.mid < 1000)) return false;
     const auto metres = static_cast<uint32_t>(p.big);
     const auto millimetres = static_cast<uint32_t>(p.mid);
@@ -189,19 +190,20 @@ bool append_metres_in_integers(FormattedLength& out, const MeasurementParts& p, 
     return true;
 }
 
-void metric_text(FormattedLength& text, int32_t system, int32_t style, const MeasurementParts& p, int32_t places) {
+void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, const MeasurementParts& p,
+                 int32_t places) {
     switch (style) {
         case FORMATMETERSMILLIMETERSWORDS:
             if (p.big > 0) {
                 append_part(text, p.big);
                 text.append(' ');
-                text.append(measurement_label(system, LABELMETERSWORD, p.big));
+                text.append(detail::measurement_label(system, LABELMETERSWORD, p.big));
             }
             if (p.mid > 0) {
                 text.append(' ');
                 append_part(text, p.mid);
                 text.append(' ');
-                text.append(measurement_label(system, LABELMILLIMETERSWORD, p.mid));
+                text.append(detail::measurement_label(system, LABELMILLIMETERSWORD, p.mid));
             }
             break;
         case FORMATMETERSMILLIMETERSABBREV:
@@ -221,7 +223,7 @@ void metric_text(FormattedLength& text, int32_t system, int32_t style, const Mea
                     append_number(text, ROUNDTODIGITS(static_cast<long double>(p.mid) / 1000 + p.big, places), 15);
                 text.append(' ');
                 // The word follows the whole metres: 1.5 m is "1.5 Meter".
-                text.append(style == FORMATMETERSWORDS ? measurement_label(system, LABELMETERSWORD, p.big)
+                text.append(style == FORMATMETERSWORDS ? detail::measurement_label(system, LABELMETERSWORD, p.big)
                                                        : std::string_view("m"));
             }
             break;
@@ -422,14 +424,14 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
 MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places) {
     MeasurementParts p;
     if (system == SYSTEMMETRIC) {
-        if (!metric_parts_in_integers(inches, p)) p = metric_parts_by_steps(inches, places);
+        if (!metric_parts_in_integers(inches, p)) p = detail::metric_parts_by_steps(inches, places);
     } else if (!imperial_parts_in_integers(inches, places, p)) {
-        p = imperial_parts_by_steps(inches, places);
+        p = detail::imperial_parts_by_steps(inches, places);
     }
     return p;
 }
 
-MeasurementParts metric_parts_by_steps(float inches, int32_t places) {
+MeasurementParts detail::metric_parts_by_steps(float inches, int32_t places) {
     // Whole metres and whole millimetres beyond them, truncated.
     MeasurementParts p;
     const long double mm = INCHESTOMILLIMETERS(inches);
@@ -440,7 +442,7 @@ MeasurementParts metric_parts_by_steps(float inches, int32_t places) {
     return p;
 }
 
-MeasurementParts imperial_parts_by_steps(float inches, int32_t places) {
+MeasurementParts detail::imperial_parts_by_steps(float inches, int32_t places) {
     // Whole feet, whole inches beyond them and the fractional inch.
     MeasurementParts p;
     p.big = static_cast<float>(TRUNCATETOWARDZERO(static_cast<long double>(inches) / 12));
@@ -454,28 +456,28 @@ MeasurementParts imperial_parts_by_steps(float inches, int32_t places) {
     return p;
 }
 
-float decimal_feet(const MeasurementParts& p, int32_t places) {
+float detail::decimal_feet(const MeasurementParts& p, int32_t places) {
     float feet = 0;
     if (decimal_feet_in_integers(p, places, feet)) return feet;
     return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
 }
 
-void FormattedLength::overflow() { throw std::length_error("formatted length"); }
+void detail::FormattedLength::overflow() { throw std::length_error("formatted length"); }
 
-void FormattedLength::keep(std::size_t first, std::size_t count) {
+void detail::FormattedLength::keep(std::size_t first, std::size_t count) {
     if (first != 0 && count != 0) std::memmove(bytes_, bytes_ + first, count);
     size_ = count;
 }
 
 std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
                                       int32_t places) {
-    FormattedLength text;
-    format_inches(text, system, style, number_style, inches, places);
+    detail::FormattedLength text;
+    detail::format_inches(text, system, style, number_style, inches, places);
     return std::string(text.view());
 }
 
-void format_inches(FormattedLength& text, int32_t system, int32_t style, int32_t number_style, float inches,
-                   int32_t places) {
+void detail::format_inches(FormattedLength& text, int32_t system, int32_t style, int32_t number_style, float inches,
+                           int32_t places) {
     // places is the largest denominator with fractions, else the decimals.
     const bool fractions = system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL;
     MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);

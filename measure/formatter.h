@@ -16,6 +16,12 @@ struct MeasurementParts {
     float small = 0;
 };
 
+MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places);
+std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
+                                      int32_t places);
+
+namespace detail {
+
 // A formatted length, written in place: the longest text a style makes (a
 // number in exponent form, a label, a separator, whole inches and a
 // fractional inch of up to 71 decimals) stays well within it.
@@ -43,7 +49,6 @@ private:
     std::size_t size_ = 0;
 };
 
-MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places);
 // The imperial parts by the extended-precision steps alone. Typed lengths
 // take a route in integers that gives the same parts; this is the rule.
 MeasurementParts imperial_parts_by_steps(float inches, int32_t places);
@@ -54,10 +59,11 @@ MeasurementParts metric_parts_by_steps(float inches, int32_t places);
 // summed as feet and rounded to `places` decimals (ROUNDTODIGITS) in
 // extended precision, stored as a single.
 float decimal_feet(const MeasurementParts& p, int32_t places);
-std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
-                                      int32_t places);
-// The same text, written into `out` (empty text leaves it empty).
+// GETFORMATEDTEXTFROMINCHES's text, written into `out` (empty text leaves
+// it empty).
 void format_inches(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,
                    int32_t places);
+
+}  // namespace detail
 
 }  // namespace wqj

@@ -53,7 +53,7 @@ int32_t reversed_run_value(std::string_view run) {
 // An integer as fraction text: plain decimal digits, no blanks.
 std::string integer_text(int64_t value) {
     std::string text;
-    append_whole_number(text, value);
+    detail::append_whole_number(text, value);
     return text;
 }
 
@@ -92,7 +92,7 @@ int64_t greatest_common_divisor(int64_t a, int64_t b) {
 // six decimal places: its 7-digit text, the decimals after the point over a
 // power of ten, reduced to the largest denominator.
 std::string fraction_text_of_magnitude(float value, int32_t largest_denominator) {
-    const std::string text(trim_blanks(NUMBERTOTEXT(value, 7)));
+    const std::string text(detail::trim_blanks(NUMBERTOTEXT(value, 7)));
     // No point: a whole number. Scientific form: only single values of ten
     // million and more (all whole numbers) and infinity are written that way,
     // so there is no fraction to show and the 7-digit text stands.
@@ -111,7 +111,7 @@ std::string fraction_text_of_magnitude(float value, int32_t largest_denominator)
     fraction.append(decimals);
     fraction += "/1";
     fraction.append(decimals.size(), '0');
-    return REDUCEFRACTION(trim_blanks(fraction), largest_denominator);
+    return REDUCEFRACTION(detail::trim_blanks(fraction), largest_denominator);
 }
 
 // The value's six decimal places as FORMATWITHMASK(value, ".######") writes
@@ -145,7 +145,7 @@ uint32_t millionths(float value) {
 // double may lie either side of the tie.
 }  // namespace
 
-int64_t rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary) {
+int64_t detail::rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary) {
     if (to < (int64_t{1} << 31) && d < (int64_t{1} << 31) && to * d < (int64_t{1} << 51)) {
         const int64_t product = n * to;
         const int64_t whole = product / d;
@@ -189,7 +189,7 @@ std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
     if (denominator > largest) {
         denominator = largest;
         // q / 10^6 is a binary fraction where q is a multiple of 5^6.
-        numerator = rounded_numerator(q, kMillion, denominator, q % 15625 == 0);
+        numerator = detail::rounded_numerator(q, kMillion, denominator, q % 15625 == 0);
         if (numerator > 0) {
             divisor = gcd(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
             numerator /= divisor;
@@ -278,7 +278,7 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
         denominator /= divisor;
         if (denominator > largest) {
             // Reduced, n / d is a binary fraction where d is a power of two.
-            numerator = rounded_numerator(numerator, denominator, largest, (denominator & (denominator - 1)) == 0);
+            numerator = detail::rounded_numerator(numerator, denominator, largest, (denominator & (denominator - 1)) == 0);
             denominator = largest;
             if (numerator > 0) {
                 divisor = greatest_common_divisor(denominator, numerator);
@@ -298,7 +298,7 @@ std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator) {
     }
 
     const int64_t total = carry + whole;
-    if (total != 0) return std::string(trim_blanks(integer_text(total) + ' ' + fraction));
+    if (total != 0) return std::string(detail::trim_blanks(integer_text(total) + ' ' + fraction));
     return fraction;
 }
 
@@ -312,10 +312,10 @@ std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
         if (value < 0 && q != 0 && !text.empty()) text.insert(0, 1, '-');
         return text;
     }
-    return decimal_to_fraction_by_text(value, largest_denominator);
+    return detail::decimal_to_fraction_by_text(value, largest_denominator);
 }
 
-std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator) {
+std::string detail::decimal_to_fraction_by_text(float value, int32_t largest_denominator) {
     // Six decimal places, kept in single precision.
     const auto rounded = static_cast<float>(TEXTTONUMBER(FORMATWITHMASK(value, ".######")));
     // A negative value is written as "-" and the text of its magnitude, so
@@ -336,10 +336,10 @@ float FRACTIONSTRINGTODECIMAL(std::string_view text) {
 }
 
 std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end) {
-    return find_fraction(text, from_end, true);
+    return detail::find_fraction(text, from_end, true);
 }
 
-std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text) {
+std::optional<FoundFraction> detail::find_fraction(std::string_view text, int32_t from_end, bool with_text) {
     const std::string_view t = trim_blanks(text);
     if (t.size() < 3) return std::nullopt;
     const bool reversed = from_end == -1;

@@ -21,18 +21,7 @@ std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view text);
 std::string CONVERTFRACTIONDENOMINATOR(std::string_view text, int32_t new_denominator);
 std::string REDUCEFRACTION(std::string_view text, int32_t largest_denominator);
 std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
-// DECIMALTOFRACTIONSTRING by its text route for every value: the value
-// written with six decimals, read back and reduced as a fraction text. Below
-// 1 in magnitude the export reads the six decimals as an integer instead,
-// with the same text except where this route's seven-digit text comes in
-// exponent form (some values below 0.01).
-std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
 float FRACTIONSTRINGTODECIMAL(std::string_view text);
-// The numerator of n / d (0 < n < d) at the smaller denominator `to`, as
-// REDUCEFRACTION and DECIMALTOFRACTIONSTRING round it: the double nearest
-// n / d times `to`, to nearest with ties to even. `binary` says n / d is a
-// binary fraction (its reduced denominator a power of two).
-int64_t rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary);
 
 // A fraction found in a longer text: its text in reading order, the text
 // with the fraction cut out (reversed when the search was from the end), and
@@ -45,7 +34,24 @@ struct FoundFraction {
 // from_end -1 takes `text` as reversed (last character first); any other
 // value counts as 0. Nothing when no fraction is found.
 std::optional<FoundFraction> FINDFRACTIONINTEXT(std::string_view text, int32_t from_end);
-// The same, leaving the fraction's text empty unless `with_text`.
+
+namespace detail {
+
+// DECIMALTOFRACTIONSTRING by its text route for every value: the value
+// written with six decimals, read back and reduced as a fraction text. Below
+// 1 in magnitude the export reads the six decimals as an integer instead,
+// with the same text except where this route's seven-digit text comes in
+// exponent form (some values below 0.01).
+std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
+// FINDFRACTIONINTEXT, leaving the fraction's text empty unless `with_text`.
 std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text);
+
+// The numerator of n / d (0 < n < d) at the smaller denominator `to`, as
+// REDUCEFRACTION and DECIMALTOFRACTIONSTRING round it: the double nearest
+// n / d times `to`, to nearest with ties to even. `binary` says n / d is a
+// binary fraction (its reduced denominator a power of two).
+int64_t rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary);
+
+}  // namespace detail
 
 }  // namespace wqj

@@ -103,7 +103,7 @@ struct PassFirstBytes {
     std::array<std::size_t, std::size(kPasses)> count{};
     PassFirstBytes() {
         for (std::size_t i = 0; i < std::size(kPasses); ++i) {
-            for (const std::string_view word : designators(kPasses[i].system, kPasses[i].unit)) {
+            for (const std::string_view word : detail::designators(kPasses[i].system, kPasses[i].unit)) {
                 const auto first = bytes[i].begin();
                 const auto last = first + static_cast<std::ptrdiff_t>(count[i]);
                 if (std::find(first, last, word.front()) != last) continue;
@@ -181,7 +181,7 @@ unsigned blanks_needed(const char* text, std::size_t i) {
 
 }  // namespace
 
-std::size_t separated_size(std::string_view text) {
+std::size_t detail::separated_size(std::string_view text) {
     if (trim_blanks(text).empty()) return 0;
     std::size_t added = 0;
     std::size_t i = 1;
@@ -192,7 +192,7 @@ std::size_t separated_size(std::string_view text) {
     return text.size() + added;
 }
 
-void separate_into(std::string_view text, std::span<char> out) {
+void detail::separate_into(std::string_view text, std::span<char> out) {
     char* to = out.data();
     *to++ = text[0];
     std::size_t i = 1;
@@ -220,8 +220,8 @@ void separate_into(std::string_view text, std::span<char> out) {
 }
 
 std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text) {
-    std::string out(separated_size(text), ' ');
-    if (!out.empty()) separate_into(text, out);
+    std::string out(detail::separated_size(text), ' ');
+    if (!out.empty()) detail::separate_into(text, out);
     return out;
 }
 
@@ -248,7 +248,7 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
         first_position = static_cast<int64_t>(core.size());
     } else {
         const std::string_view window = text.substr(static_cast<std::size_t>(position - 1));
-        s = trim_blanks(window);
+        s = detail::trim_blanks(window);
         first_position = position + static_cast<int64_t>(leading_blanks(window));
     }
     if (s.empty()) return 0;
@@ -258,7 +258,7 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
 
     // The fraction is cut out of s as one block; what stays is read for the
     // whole number.
-    const std::optional<FoundFraction> fraction = find_fraction(s, backward ? -1 : 0, false);
+    const std::optional<FoundFraction> fraction = detail::find_fraction(s, backward ? -1 : 0, false);
     float f = 0;
     std::string_view rest = s;
     std::size_t cut_at = 0;   // where the block stood in s
@@ -273,7 +273,7 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
         while (cut_at < most && s[cut_at] == rest[cut_at]) ++cut_at;
     }
     const std::size_t rest_lead = leading_blanks(rest);
-    rest = trim_blanks(rest);
+    rest = detail::trim_blanks(rest);
     std::size_t run = 0;
     while (run < rest.size() && is_measurement_char(system, rest[run])) ++run;
     std::string number(rest.substr(0, run));
@@ -306,12 +306,12 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
 
 float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32_t& error_start,
                                      int32_t& error_end) {
-    const std::string_view trimmed = trim_blanks(text);
+    const std::string_view trimmed = detail::trim_blanks(text);
     if (trimmed.empty()) return 0;
     // Upper-casing leaves blanks alone, so trimming first gives the same T.
     std::string entry;
     entry.reserve(trimmed.size() + 1);
-    append_upper_case(entry, trimmed);
+    detail::append_upper_case(entry, trimmed);
     entry.push_back(' ');
 
     float slots[4] = {0, 0, 0, 0};
@@ -322,7 +322,7 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     for (std::size_t i = 0; i < std::size(kPasses); ++i) {
         const UnitPass& pass = kPasses[i];
         if (!first_bytes.may_find(i, words)) continue;
-        for (const std::string_view word : designators(pass.system, pass.unit)) {
+        for (const std::string_view word : detail::designators(pass.system, pass.unit)) {
             if (!words.may_hold(word)) continue;
             // The first " WORD " in T, as FINDTEXT from position 1 finds it.
             char padded[32];

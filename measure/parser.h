@@ -29,10 +29,15 @@ bool ISMEASUREMENTCHARACTER(std::string_view text);
 // The text with one blank put between every number-to-word and
 // word-to-number boundary; empty text when the text is blank.
 std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text);
+
+namespace detail {
+
 // The length of the separated text (0 for a blank entry), and the separated
 // text written into `out` of exactly that length.
 std::size_t separated_size(std::string_view text);
 void separate_into(std::string_view text, std::span<char> out);
+
+}  // namespace detail
 
 // The number (with its fraction) next to a 1-based position, read backward
 // (from_end -1) or forward. When a value was read, start and end receive the

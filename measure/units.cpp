@@ -47,7 +47,7 @@ float MILLIMETERSTOINCHES(float millimeters) {
                               static_cast<long double>(MILLIMETERSPERINCH));
 }
 
-std::span<const std::string_view> designators(int32_t system, int32_t unit) {
+std::span<const std::string_view> detail::designators(int32_t system, int32_t unit) {
     const Words* words = nullptr;
     if (system == SYSTEMMETRIC) {
         if (unit >= 0 && unit <= 3) words = &kMetricDesignators[unit];
@@ -58,7 +58,7 @@ std::span<const std::string_view> designators(int32_t system, int32_t unit) {
     return {words->begin(), words->size()};
 }
 
-std::string_view designator(int32_t system, int32_t unit, int32_t index) {
+std::string_view detail::designator(int32_t system, int32_t unit, int32_t index) {
     if (system == SYSTEMMETRIC) {
         if (unit < 0 || unit > 3) return {};
         return word_at(kMetricDesignators[unit], index);
@@ -68,7 +68,7 @@ std::string_view designator(int32_t system, int32_t unit, int32_t index) {
 }
 
 std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain) {
-    std::string_view word = designator(system, unit, index);
+    std::string_view word = detail::designator(system, unit, index);
     if (plain != 0) return std::string(word);
     std::string padded;
     padded.reserve(word.size() + 2);
@@ -77,10 +77,10 @@ std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index
 }
 
 std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
-    return std::string(measurement_label(system, kind, value));
+    return std::string(detail::measurement_label(system, kind, value));
 }
 
-std::string_view measurement_label(int32_t system, int32_t kind, float value) {
+std::string_view detail::measurement_label(int32_t system, int32_t kind, float value) {
     std::string_view label;
     if (system == SYSTEMMETRIC) {
         switch (kind) {

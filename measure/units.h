@@ -17,17 +17,23 @@ inline constexpr float kInchesPerMeter = 39.369f;
 double INCHESTOMILLIMETERS(double inches);
 float MILLIMETERSTOINCHES(float millimeters);
 
+// The designator at (system, unit, index) bare (plain non-zero) or with one
+// blank on each side.
+std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain);
+std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value);
+float CONVERTMEASUREMENT(float inches, int32_t kind);
+
+namespace detail {
+
 // The designator at (system, unit, index), or empty text when there is none.
 // The view refers to static storage.
 std::string_view designator(int32_t system, int32_t unit, int32_t index);
 // Every designator of (system, unit) in index order; none for a unit the
 // system does not have.
 std::span<const std::string_view> designators(int32_t system, int32_t unit);
-// The designator bare (plain non-zero) or with one blank on each side.
-std::string GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t plain);
-std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value);
-// The same label as a view of the library's constant text.
+// GETMEASUREMENTLABEL's label as a view of the library's constant text.
 std::string_view measurement_label(int32_t system, int32_t kind, float value);
-float CONVERTMEASUREMENT(float inches, int32_t kind);
+
+}  // namespace detail
 
 }  // namespace wqj

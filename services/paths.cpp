@@ -30,7 +30,7 @@ std::string GETDIRECTORYFROMPATH(std::string_view path) {
     return std::string(path.substr(start, last - start + 1));
 }
 
-std::string GETFILENAMEFROMPATH(std::string_view path) { return std::string(trim_blanks(last_piece(path))); }
+std::string GETFILENAMEFROMPATH(std::string_view path) { return std::string(detail::trim_blanks(last_piece(path))); }
 
 std::string REMOVEFILENAMEFROMFULLPATH(std::string_view path) {
     const std::string_view piece = last_piece(path);
@@ -39,7 +39,7 @@ std::string REMOVEFILENAMEFROMFULLPATH(std::string_view path) {
 }
 
 std::string GETEXPORTFILENAME(std::string_view base, int32_t category, int32_t number) {
-    const std::string_view stem = trim_blanks(base);
+    const std::string_view stem = detail::trim_blanks(base);
     const std::string description = GETDESCRIPTIONFORCATEGORYTYPE(category, 0);
     std::string name;
     name.reserve(stem.size() + description.size() + 14);  // two "_" and up to 11 digits and sign
@@ -47,7 +47,7 @@ std::string GETEXPORTFILENAME(std::string_view base, int32_t category, int32_t n
     name += '_';
     name += description;
     name += '_';
-    append_whole_number(name, number);
+    detail::append_whole_number(name, number);
     return name;
 }
 

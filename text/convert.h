@@ -30,7 +30,11 @@ long double TEXTTONUMBER(std::string_view text);
 // integers, 7 for singles): "-" or a blank first, no "0" before the point,
 // scientific form where plain form would need more digits.
 std::string NUMBERTOTEXT(long double value, int digits);
-// The same text written into `out`; returns its length. Every such text fits.
+
+namespace detail {
+
+// NUMBERTOTEXT's text written into `out`; returns its length. Every such
+// text fits.
 inline constexpr std::size_t kNumberTextRoom = 48;
 std::size_t write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]);
 
@@ -43,6 +47,8 @@ std::string number_text(long double value, int digits);
 // Below 10^15 in magnitude (every 32-bit integer) the digits are written
 // directly, which is what lists of numbers and fractions need per item.
 void append_whole_number(std::string& out, int64_t value);
+
+}  // namespace detail
 
 // Formats with a picture mask; only ".######" is used by the library.
 std::string FORMATWITHMASK(long double value, std::string_view mask);
@@ -64,9 +70,12 @@ long double FLOATMODULO(long double a, long double b);
 // argument: the caller keeps the argument alive while it uses the result.
 std::string_view TRIMLEFTBLANKS(std::string_view text);
 std::string_view TRIMRIGHTBLANKS(std::string_view text);
-// Both: trim_blanks(text).
-std::string_view trim_blanks(std::string_view text);
 std::string UPPERCASETEXT(std::string_view text);
+
+namespace detail {
+
+// Both trims: TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)).
+std::string_view trim_blanks(std::string_view text);
 // Appends text upper-cased as UPPERCASETEXT does it.
 void append_upper_case(std::string& out, std::string_view text);
 // Upper-cases count bytes from `first` in place, as UPPERCASETEXT does.
@@ -77,6 +86,9 @@ unsigned char upper_case_byte(unsigned char c);
 // c of another byte. A text without such bytes matches upper-cased text
 // exactly where it matches the original.
 bool upper_casing_touches(unsigned char c);
+
+}  // namespace detail
+
 // Negative, zero or positive as a is less than, equal to or greater than b.
 int COMPARETEXT(std::string_view a, std::string_view b);
 int32_t FINDTEXT(int32_t start, std::string_view text, std::string_view pattern);

@@ -88,7 +88,7 @@ int64_t count_fields(std::string_view text, std::string_view delimiter) {
     // One field more than the delimiter occurs; a one-byte delimiter is
     // simply counted, which the compiler does many bytes at a time.
     if (delimiter.size() == 1) return 1 + count_byte(text, delimiter[0]);
-    FieldCursor c(text, delimiter);
+    detail::FieldCursor c(text, delimiter);
     std::string_view f;
     int64_t count = 0;
     while (c.next(f)) ++count;
@@ -101,7 +101,7 @@ using namespace detail;
 
 // ---- comma-separated values ----------------------------------------------
 
-bool CommaSeparatedCursor::next(std::string_view& field) {
+bool detail::CommaSeparatedCursor::next(std::string_view& field) {
     if (done_) return false;
     const size_t n = text_.size();
     size_t i = pos_;
@@ -133,7 +133,8 @@ int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter) {
     return clamp32(count_fields(text, delimiter));
 }
 
-std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field) {
+std::optional<detail::FieldPlace> detail::field_place(std::string_view text, std::string_view delimiter,
+                                                      int32_t field) {
     if (field == 0 || delimiter.empty()) return std::nullopt;
     if (delimiter.size() == 1) {
         // One byte cannot overlap itself, so fields counted from either end
@@ -177,13 +178,13 @@ std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int3
             want = count_fields(text, delimiter) + 1 + int64_t(field);
             if (want < 1) return {};
         }
-        FieldCursor cursor(text, delimiter);
+        detail::FieldCursor cursor(text, delimiter);
         std::string_view f;
         for (int64_t i = 1; cursor.next(f); ++i)
             if (i == want) return f;
         return {};
     }
-    const auto place = field_place(text, delimiter, field);
+    const auto place = detail::field_place(text, delimiter, field);
     if (!place) return {};
     return text.substr(place->start, place->length);
 }
@@ -202,7 +203,7 @@ double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std
 namespace {
 
 std::string trimmed(std::string joined) {
-    const std::string_view t = trim_blanks(joined);
+    const std::string_view t = detail::trim_blanks(joined);
     if (t.size() == joined.size()) return joined;
     return std::string(t);
 }
@@ -220,7 +221,7 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
         std::string joined;
         joined.reserve(text.size() + field.size());
         int64_t number = 0;
-        FieldCursor cursor(text, delimiter);
+        detail::FieldCursor cursor(text, delimiter);
         for (std::string_view f; cursor.next(f);) joined.append(++number == position ? field : f);
         if (position > number) return std::nullopt;
         return trimmed(std::move(joined));
@@ -231,7 +232,7 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
     // is the record with the one field's bytes exchanged. Nothing is added
     // at the ends: the record stays within the old length minus the old
     // field plus the new one, the room the host provides.
-    const auto place = field_place(text, delimiter, position);
+    const auto place = detail::field_place(text, delimiter, position);
     if (!place) return std::nullopt;
     std::string joined;
     joined.reserve(text.size() - place->length + field.size());
@@ -241,8 +242,8 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
     return trimmed(std::move(joined));
 }
 
-std::optional<FieldPlace> replaced_field_in_place(std::string_view text, int32_t position, std::string_view field,
-                                                  std::string_view delimiter) {
+std::optional<detail::FieldPlace> detail::replaced_field_in_place(std::string_view text, int32_t position,
+                                                                  std::string_view field, std::string_view delimiter) {
     if (position < 1 || delimiter.empty()) return std::nullopt;
     const auto place = field_place(text, delimiter, position);
     if (!place) return std::nullopt;

@@ -19,6 +19,11 @@ namespace wqj {
 // ---- field services -------------------------------------------------------
 // An empty delimiter reads the text as comma-separated values.
 
+int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
+std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
+
+namespace detail {
+
 // Walks comma-separated values from the left, one field per next(): blanks
 // before a field are skipped; a field opened by a double quote is what
 // stands up to the next double quote (or the end of the text), and what
@@ -36,8 +41,6 @@ private:
     bool done_ = false;
 };
 
-int32_t FIELDCOUNT(std::string_view text, std::string_view delimiter);
-std::string_view FIELDAT(std::string_view text, std::string_view delimiter, int32_t field);
 // Where field `field` of the text stands (the numbering of FIELDAT), for a
 // delimiter that is not empty; nothing outside the record.
 struct FieldPlace {
@@ -80,6 +83,8 @@ private:
     bool done_ = false;
 };
 
+}  // namespace detail
+
 // The number of fields, at least 1.
 int32_t PARSECOUNTDLL(std::string_view text, std::string_view delimiter);
 
@@ -100,6 +105,11 @@ double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std
 // joined with nothing between them.
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text, int32_t position,
                                                            std::string_view field, std::string_view delimiter);
+std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,
+                                                            std::string_view field, std::string_view delimiter);
+
+namespace detail {
+
 // When the record with field `position` replaced by `field` is exactly
 // that: the record's bytes with the field's exchanged, nothing trimmed
 // (a delimiter that is not empty, a position within the record, no blank at
@@ -107,7 +117,7 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
 // and the result is the one SETSTRINGPARTINSTRINGBYPOSITION builds.
 std::optional<FieldPlace> replaced_field_in_place(std::string_view text, int32_t position, std::string_view field,
                                                   std::string_view delimiter);
-std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,
-                                                            std::string_view field, std::string_view delimiter);
+
+}  // namespace detail
 
 }  // namespace wqj

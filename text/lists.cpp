@@ -8,10 +8,10 @@
 
 namespace wqj {
 
-std::string_view list_delimiter(std::string_view delimiter) { return delimiter.empty() ? "," : delimiter; }
+std::string_view detail::list_delimiter(std::string_view delimiter) { return delimiter.empty() ? "," : delimiter; }
 
 std::string CREATEDELIMITEDSTRING(std::string_view delimiter, std::span<const std::string_view> items) {
-    const std::string_view d = list_delimiter(delimiter);
+    const std::string_view d = detail::list_delimiter(delimiter);
     std::size_t total = 0;
     for (std::string_view item : items) total += item.size() + d.size();
     std::string list;
@@ -25,7 +25,7 @@ std::string CREATEDELIMITEDSTRING(std::string_view delimiter, std::span<const st
 }
 
 std::string ADDTODELIMITEDSTRING(std::string_view list, std::string_view item, std::string_view delimiter) {
-    const std::string_view d = list_delimiter(delimiter);
+    const std::string_view d = detail::list_delimiter(delimiter);
     std::string out;
     out.reserve(list.size() + d.size() + item.size());
     out += list;
@@ -36,13 +36,13 @@ std::string ADDTODELIMITEDSTRING(std::string_view list, std::string_view item, s
 
 int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, std::string_view delimiter,
                                   bool keep_blanks, bool case_sensitive) {
-    const std::string_view d = list_delimiter(delimiter);
+    const std::string_view d = detail::list_delimiter(delimiter);
     // Upper-casing maps byte to byte. Unless it has to do with a byte of the
     // delimiter, the items of the upper-cased list are those of the list as
     // it stands, so they are found there and compared upper-cased byte by
     // byte, without an upper-cased copy of the whole list.
     const bool fold_items = !case_sensitive && std::none_of(d.begin(), d.end(), [](char c) {
-        return upper_casing_touches(static_cast<unsigned char>(c));
+        return detail::upper_casing_touches(static_cast<unsigned char>(c));
     });
     std::string upper_list, upper_item;
     if (!case_sensitive) {
@@ -53,19 +53,20 @@ int32_t ISSTRINGINDELIMITEDSTRING(std::string_view list, std::string_view item, 
             list = upper_list;
         }
     }
-    if (!keep_blanks) item = trim_blanks(item);
+    if (!keep_blanks) item = detail::trim_blanks(item);
     auto matches = [&](std::string_view f) {
         if (!fold_items) return COMPARETEXT(f, item) == 0;
         if (f.size() != item.size()) return false;
         for (std::size_t i = 0; i < f.size(); ++i)
-            if (upper_case_byte(static_cast<unsigned char>(f[i])) != static_cast<unsigned char>(item[i])) return false;
+            if (detail::upper_case_byte(static_cast<unsigned char>(f[i])) != static_cast<unsigned char>(item[i]))
+                return false;
         return true;
     };
     int64_t number = 0, found = 0;
-    FieldCursor cursor(list, d);
+    detail::FieldCursor cursor(list, d);
     for (std::string_view f; cursor.next(f);) {
         ++number;
-        if (!keep_blanks) f = trim_blanks(f);
+        if (!keep_blanks) f = detail::trim_blanks(f);
         if (matches(f)) {
             found = number;
             break;
@@ -79,7 +80,7 @@ RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32
     RemovedItem out;
     out.list.reserve(list.size());
     int64_t number = 0;
-    FieldCursor cursor(list, delimiter);
+    detail::FieldCursor cursor(list, delimiter);
     for (std::string_view f; cursor.next(f);) {
         if (++number == position) {
             out.removed = true;
@@ -91,7 +92,8 @@ RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32
     return out;
 }
 
-std::optional<ListCut> removed_item_in_place(std::string_view list, int32_t position, std::string_view delimiter) {
+std::optional<detail::ListCut> detail::removed_item_in_place(std::string_view list, int32_t position,
+                                                             std::string_view delimiter) {
     if (delimiter.empty()) return std::nullopt;
     // Joining the items again gives back the list itself, so once the first
     // kept item is not empty the rebuilt list is the list without the item
@@ -116,21 +118,21 @@ std::optional<ListCut> removed_item_in_place(std::string_view list, int32_t posi
 std::string_view STRIPNULL(std::string_view text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) text = text.substr(0, nul);
-    return trim_blanks(text);
+    return detail::trim_blanks(text);
 }
 
 std::string CREATEDELIMITEDSTRINGFROMLONGARRAY(std::string_view delimiter, std::span<const int32_t> elements) {
-    const std::string_view d = list_delimiter(delimiter);
+    const std::string_view d = detail::list_delimiter(delimiter);
     std::string list;
     list.reserve(elements.size() * (11 + d.size()));
     for (int32_t e : elements) {
         if (!list.empty()) list += d;
-        append_whole_number(list, e);
+        detail::append_whole_number(list, e);
     }
     return list;
 }
 
-std::span<const int32_t> listed_elements(const int32_t* storage, bool allocated, int32_t lower, int32_t upper) {
+std::span<const int32_t> detail::listed_elements(const int32_t* storage, bool allocated, int32_t lower, int32_t upper) {
     if (!allocated || storage == nullptr) return {};
     const int64_t first = std::max<int64_t>(0, lower);
     if (int64_t(upper) < first) return {};

@@ -12,9 +12,6 @@
 
 namespace wqj {
 
-// The delimiter a list export uses: "," in place of an empty one.
-std::string_view list_delimiter(std::string_view delimiter);
-
 // The non-empty items in order with the delimiter between them (an item of
 // blanks only is not empty). An empty delimiter means ",".
 std::string CREATEDELIMITEDSTRING(std::string_view delimiter, std::span<const std::string_view> items);
@@ -44,6 +41,8 @@ struct RemovedItem {
 RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32_t position,
                                                     std::string_view delimiter);
 
+namespace detail {
+
 // When that rebuilt list is the list with one piece cut out (a delimiter
 // that is not empty, and a first kept item that is not empty, so no item
 // vanishes): the bytes to cut, none when no item is at `position`, and
@@ -55,6 +54,8 @@ struct ListCut {
 };
 std::optional<ListCut> removed_item_in_place(std::string_view list, int32_t position, std::string_view delimiter);
 
+}  // namespace detail
+
 // The text up to its first NUL, without leading and trailing blanks: the
 // contents of a fixed-size, NUL-padded buffer as a clean text.
 std::string_view STRIPNULL(std::string_view text);
@@ -63,11 +64,18 @@ std::string_view STRIPNULL(std::string_view text);
 // with the delimiter between them. An empty delimiter means ",".
 std::string CREATEDELIMITEDSTRINGFROMLONGARRAY(std::string_view delimiter, std::span<const int32_t> elements);
 
+namespace detail {
+
+// The delimiter a list export uses: "," in place of an empty one.
+std::string_view list_delimiter(std::string_view delimiter);
+
 // The elements of an integer array that a list built from it holds: those
 // with the indexes 0 to `upper` that exist in the array whose element with
 // index `lower` is at `storage`. No elements when the storage is not
 // allocated (or null) or when upper < lower; never more than
 // upper - lower + 1 elements from storage.
 std::span<const int32_t> listed_elements(const int32_t* storage, bool allocated, int32_t lower, int32_t upper);
+
+}  // namespace detail
 
 }  // namespace wqj

@@ -268,7 +268,7 @@ long double TEXTTONUMBER(std::string_view text) {
     return neg ? -v : v;
 }
 
-void append_whole_number(std::string& out, int64_t value) {
+void detail::append_whole_number(std::string& out, int64_t value) {
     constexpr int64_t kPlainLimit = 1000000000000000;  // 10^15
     if (value <= -kPlainLimit || value >= kPlainLimit) {
         out += number_text(static_cast<long double>(value), 15);
@@ -407,7 +407,7 @@ int32_t exact_digits(uint64_t D, int32_t dexp, int n, uint8_t (&d)[18]) {
 
 }  // namespace
 
-size_t write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
+size_t detail::write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
     const int n = std::clamp(digits, 1, 18);
     const Parts p = decode(value);
     if (p.kind == Kind::Zero || p.kind == Kind::NaN) {
@@ -448,10 +448,10 @@ size_t write_number_text(long double value, int digits, char (&out)[kNumberTextR
 
 std::string NUMBERTOTEXT(long double value, int digits) {
     char text[kNumberTextRoom];
-    return std::string(text, write_number_text(value, digits, text));
+    return std::string(text, detail::write_number_text(value, digits, text));
 }
 
-std::string number_text(long double value, int digits) {
+std::string detail::number_text(long double value, int digits) {
     std::string text = NUMBERTOTEXT(value, digits);
     if (!text.empty() && text.front() == ' ') text.erase(0, 1);
     return text;

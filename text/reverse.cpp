@@ -10,11 +10,11 @@ namespace wqj {
 
 std::string REVERSESTRINGDLL(std::string_view text) {
     std::string out(text.size(), '\0');
-    reverse_into(text, out);
+    detail::reverse_into(text, out);
     return out;
 }
 
-void reverse_into(std::string_view text, std::span<char> out) {
+void detail::reverse_into(std::string_view text, std::span<char> out) {
     const std::size_t n = text.size();
     const char* from = text.data();
     char* to = out.data();

@@ -46,7 +46,7 @@ std::string_view TRIMRIGHTBLANKS(std::string_view text) {
     return text.substr(0, n);
 }
 
-std::string_view trim_blanks(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
+std::string_view detail::trim_blanks(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
 
 namespace {
 // UPPERCASETEXT's mapping of every byte, made once from is_upper_mapped.
@@ -63,9 +63,9 @@ struct UpperCaseTable {
 constexpr UpperCaseTable kUpperCase;
 }  // namespace
 
-unsigned char upper_case_byte(unsigned char c) { return kUpperCase.to[c]; }
+unsigned char detail::upper_case_byte(unsigned char c) { return kUpperCase.to[c]; }
 
-bool upper_casing_touches(unsigned char c) {
+bool detail::upper_casing_touches(unsigned char c) {
     if (upper_case_byte(c) != c) return true;
     if (c >= 'A' && c <= 'Z') return true;
     switch (c) {
@@ -74,11 +74,11 @@ bool upper_casing_touches(unsigned char c) {
     }
 }
 
-void upper_case_in_place(char* first, size_t count) {
+void detail::upper_case_in_place(char* first, size_t count) {
     for (size_t i = 0; i < count; ++i) first[i] = static_cast<char>(kUpperCase.to[static_cast<unsigned char>(first[i])]);
 }
 
-void append_upper_case(std::string& out, std::string_view text) {
+void detail::append_upper_case(std::string& out, std::string_view text) {
     const size_t at = out.size();
     out.append(text);
     upper_case_in_place(out.data() + at, text.size());
@@ -86,7 +86,7 @@ void append_upper_case(std::string& out, std::string_view text) {
 
 std::string UPPERCASETEXT(std::string_view text) {
     std::string out;
-    append_upper_case(out, text);
+    detail::append_upper_case(out, text);
     return out;
 }
 int COMPARETEXT(std::string_view a, std::string_view b) {

@@ -6,13 +6,13 @@
 namespace {
 
 __attribute__((constructor)) void wqjdll_loaded() {
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     wqj::LIBMAIN(nullptr, 1, nullptr);
 }
 
 __attribute__((destructor)) void wqjdll_unloaded() {
     wqj::LIBMAIN(nullptr, 0, nullptr);
-    wqj::on_process_detach();
+    wqj::detail::on_process_detach();
 }
 
 }  // namespace

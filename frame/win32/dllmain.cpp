@@ -10,9 +10,9 @@
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     try {
-        if (reason == DLL_PROCESS_ATTACH) wqj::on_process_attach();
+        if (reason == DLL_PROCESS_ATTACH) wqj::detail::on_process_attach();
         BOOL result = wqj::LIBMAIN(instance, static_cast<int32_t>(reason), reserved);
-        if (reason == DLL_PROCESS_DETACH) wqj::on_process_detach();
+        if (reason == DLL_PROCESS_DETACH) wqj::detail::on_process_detach();
         return result;
     } catch (...) {
         return FALSE;

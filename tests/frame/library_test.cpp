@@ -10,7 +10,7 @@ using wqj::globals;
 
 class Frame : public ::testing::Test {
 protected:
-    void SetUp() override { wqj::on_process_attach(); }
+    void SetUp() override { wqj::detail::on_process_attach(); }
 };
 
 TEST_F(Frame, LibmainAcceptsProcessAttachOnly) {
@@ -64,7 +64,7 @@ TEST_F(Frame, ASecondInitialiseKeepsSizesAndDecimalPlaces) {
 
 TEST_F(Frame, APaperTableMadeEarlierKeepsItsSize) {
     for (std::size_t rows : {61u, 10u}) {
-        wqj::on_process_attach();
+        wqj::detail::on_process_attach();
         globals().PAPERINFOARRAY.emplace(rows);
         wqj::INITIALIZEDLL();
         EXPECT_EQ(globals().PAPERINFOARRAY->size(), rows);
@@ -87,14 +87,14 @@ TEST_F(Frame, RowsAboveTheDefaultsStayZeroFilled) {
 
 TEST_F(Frame, UnloadReleasesEveryTable) {
     wqj::INITIALIZEDLL();
-    wqj::on_process_detach();
+    wqj::detail::on_process_detach();
     EXPECT_FALSE(globals().PAPERINFOARRAY.has_value());
     EXPECT_FALSE(globals().SCALERATIOS.has_value());
     EXPECT_FALSE(globals().CONVERSIONDECIMALPLACES.has_value());
 }
 
 TEST(Library, ConversionDecimalPlacesSlotZeroForSystemZeroElseOne) {
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     wqj::INITIALIZEDLL();
     auto& table = wqj::globals().CONVERSIONDECIMALPLACES;
     ASSERT_TRUE(table.has_value());
@@ -112,7 +112,7 @@ TEST(Library, ConversionDecimalPlacesSlotZeroForSystemZeroElseOne) {
 // Before INITIALIZEDLL the setting is kept all the same: the table is made
 // on demand, and INITIALIZEDLL then keeps what it holds.
 TEST(Library, DecimalPlacesSetBeforeInitialisationAreKept) {
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     wqj::SETCONVERSIONDECIMALPLACES(1, 2);
     wqj::INITIALIZEDLL();
     EXPECT_EQ((*wqj::globals().CONVERSIONDECIMALPLACES)[1], 2);

@@ -11,7 +11,7 @@ namespace {
 class Papers : public ::testing::Test {
 protected:
     void SetUp() override {
-        wqj::on_process_attach();
+        wqj::detail::on_process_attach();
         wqj::INITIALIZEDLL();
     }
 };
@@ -86,16 +86,16 @@ TEST_F(Papers, NamesAreCutOrPaddedAndReadBackTrimmed) {
 TEST_F(Papers, SettersWriteOneFieldEach) {
     wqj::SETPAPERINFOWIDTH(3, 9);
     wqj::SETPAPERINFOHEIGHT(3, 10);
-    wqj::set_paper_margin(3, wqj::Margin::Top, 1);
-    wqj::set_paper_margin(3, wqj::Margin::Bottom, 2);
-    wqj::set_paper_margin(3, wqj::Margin::Left, 3);
-    wqj::set_paper_margin(3, wqj::Margin::Right, 4);
+    wqj::detail::set_paper_margin(3, wqj::detail::Margin::Top, 1);
+    wqj::detail::set_paper_margin(3, wqj::detail::Margin::Bottom, 2);
+    wqj::detail::set_paper_margin(3, wqj::detail::Margin::Left, 3);
+    wqj::detail::set_paper_margin(3, wqj::detail::Margin::Right, 4);
     EXPECT_EQ(wqj::GETPAPERINFOWIDTH(3, 1), 9);
     EXPECT_EQ(wqj::GETPAPERINFOHEIGHT(3, 1), 10);
-    EXPECT_EQ(wqj::paper_margin(3, wqj::Margin::Top), 1);
-    EXPECT_EQ(wqj::paper_margin(3, wqj::Margin::Bottom), 2);
-    EXPECT_EQ(wqj::paper_margin(3, wqj::Margin::Left), 3);
-    EXPECT_EQ(wqj::paper_margin(3, wqj::Margin::Right), 4);
+    EXPECT_EQ(wqj::detail::paper_margin(3, wqj::detail::Margin::Top), 1);
+    EXPECT_EQ(wqj::detail::paper_margin(3, wqj::detail::Margin::Bottom), 2);
+    EXPECT_EQ(wqj::detail::paper_margin(3, wqj::detail::Margin::Left), 3);
+    EXPECT_EQ(wqj::detail::paper_margin(3, wqj::detail::Margin::Right), 4);
     EXPECT_EQ(wqj::GETPAPERINFONAME(3), "Generic D");
 }
 
@@ -106,16 +106,16 @@ TEST_F(Papers, RowsOutsideTheTableReadAsEmptyAndIgnoreWrites) {
         SCOPED_TRACE(row);
         wqj::SETPAPERINFOITEM(row, "x", 1, 1, 1, 1, 1, 1);
         wqj::SETPAPERINFOWIDTH(row, 5);
-        wqj::set_paper_margin(row, wqj::Margin::Left, 5);
+        wqj::detail::set_paper_margin(row, wqj::detail::Margin::Left, 5);
         EXPECT_EQ(wqj::GETPAPERINFOWIDTH(row, 1), 0);
         EXPECT_EQ(wqj::GETPAPERINFOHEIGHT(row, 2), 0);
-        EXPECT_EQ(wqj::paper_margin(row, wqj::Margin::Left), 0);
+        EXPECT_EQ(wqj::detail::paper_margin(row, wqj::detail::Margin::Left), 0);
         EXPECT_EQ(wqj::GETPAPERINFONAME(row), "");
         EXPECT_EQ(wqj::GETPAPERINFONAMELENGTH(row), 0);
         EXPECT_EQ(wqj::GETPAPERINFOITEM(row).name, "");
     }
     EXPECT_EQ(wqj::GETUBPAPERINFOARRAY(), 40);
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     EXPECT_EQ(wqj::GETPAPERINFOWIDTH(0, 1), 0);
     EXPECT_EQ(wqj::GETPAPERINDEXFROMPAPERNAME("Generic A4").row, -1);
     EXPECT_EQ(wqj::GETPAPERINDEXFROMPAPERSIZE(0, 8.5f, 11).row, -1);
@@ -164,7 +164,7 @@ TEST_F(Papers, FindBySizeExactlyInEitherOrientation) {
 }
 
 TEST(PaperTable, SizeBeforeInitialiseIsKeptAndRefusedBoundsCreateNothing) {
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     EXPECT_EQ(wqj::GETUBPAPERINFOARRAY(), -1);
     EXPECT_EQ(wqj::SIZEPAPERINFOARRAY(-1), -1);
     EXPECT_EQ(wqj::SIZEPAPERINFOARRAY(wqj::kLargestPaperUpperBound + 1), -1);
@@ -177,7 +177,7 @@ TEST(PaperTable, SizeBeforeInitialiseIsKeptAndRefusedBoundsCreateNothing) {
     EXPECT_EQ(wqj::GETPAPERINFONAMELENGTH(60), 16);
 
     // A smaller table: defaults above its bound are skipped.
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     EXPECT_EQ(wqj::SIZEPAPERINFOARRAY(10), 10);
     wqj::INITIALIZEDLL();
     EXPECT_EQ(wqj::GETUBPAPERINFOARRAY(), 10);
@@ -185,7 +185,7 @@ TEST(PaperTable, SizeBeforeInitialiseIsKeptAndRefusedBoundsCreateNothing) {
 }
 
 TEST(PaperTable, ASecondInitialiseRestoresRowsZeroToForty) {
-    wqj::on_process_attach();
+    wqj::detail::on_process_attach();
     wqj::SIZEPAPERINFOARRAY(45);
     wqj::INITIALIZEDLL();
     wqj::SETPAPERINFOWIDTH(0, 9);

@@ -12,7 +12,7 @@ namespace {
 class Scales : public ::testing::Test {
 protected:
     void SetUp() override {
-        wqj::on_process_attach();
+        wqj::detail::on_process_attach();
         wqj::INITIALIZEDLL();
     }
 };

@@ -108,7 +108,7 @@ TEST(FormatterSplit, ImperialPartsInIntegersAreThoseOfTheSteps) {
     for (const int32_t places : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 16, 18, 20}) {
         for (const float inches : lengths) {
             const wqj::MeasurementParts got = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(0, inches, places);
-            const wqj::MeasurementParts want = wqj::imperial_parts_by_steps(inches, places);
+            const wqj::MeasurementParts want = wqj::detail::imperial_parts_by_steps(inches, places);
             ASSERT_EQ(bits(got.big), bits(want.big)) << inches << " at " << places;
             ASSERT_EQ(bits(got.mid), bits(want.mid)) << inches << " at " << places;
             ASSERT_EQ(bits(got.small), bits(want.small)) << inches << " at " << places;
@@ -132,7 +132,7 @@ TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
         for (const wqj::MeasurementParts& p : parts) {
             const auto want = static_cast<float>(
                 wqj::ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
-            ASSERT_EQ(bits(wqj::decimal_feet(p, places)), bits(want))
+            ASSERT_EQ(bits(wqj::detail::decimal_feet(p, places)), bits(want))
                 << p.big << " ft " << p.mid << " in " << p.small << " at " << places;
         }
     }
@@ -153,17 +153,17 @@ TEST(FormatterSplit, MetricPartsAndMetresAreThoseOfTheSteps) {
     }
     for (const float inches : lengths) {
         const wqj::MeasurementParts got = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(1, inches, 2);
-        const wqj::MeasurementParts want = wqj::metric_parts_by_steps(inches, 2);
+        const wqj::MeasurementParts want = wqj::detail::metric_parts_by_steps(inches, 2);
         ASSERT_EQ(bits(got.big), bits(want.big)) << inches;
         ASSERT_EQ(bits(got.mid), bits(want.mid)) << inches;
         if (inches > 1e5f || want.big + want.mid == 0) continue;
         for (const int32_t places : {-1, 0, 1, 2, 3, 7, 18}) {
-            const std::string metres(wqj::trim_blanks(wqj::NUMBERTOTEXT(
+            const std::string metres(wqj::detail::trim_blanks(wqj::NUMBERTOTEXT(
                 wqj::ROUNDTODIGITS(static_cast<long double>(want.mid) / 1000 + want.big, places), 15)));
             EXPECT_EQ(GETFORMATEDTEXTFROMINCHES(1, 3, 1, inches, places), metres + " m") << inches << " at " << places;
         }
         if (want.mid > 0) {
-            const std::string centimetres = wqj::number_text(wqj::INTEGERDIVIDE(want.mid, 10), 15) + "cm";
+            const std::string centimetres = wqj::detail::number_text(wqj::INTEGERDIVIDE(want.mid, 10), 15) + "cm";
             const std::string text = GETFORMATEDTEXTFROMINCHES(1, 6, 1, inches, 2);
             EXPECT_EQ(text.substr(text.size() - std::min(text.size(), centimetres.size())), centimetres) << inches;
         }

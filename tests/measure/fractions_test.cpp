@@ -205,7 +205,7 @@ TEST(FractionFromDecimal, FractionalValuesGiveTheTextRouteResult) {
             for (const float x : {v, std::nextafter(v, 0.0f), std::nextafter(v, 1.0f)}) {
                 if (x >= 1 || (step == 1 && x != v && q % 7 != 0)) continue;
                 for (const float y : {x, -x}) {
-                    const std::string by_text = wqj::decimal_to_fraction_by_text(y, cap);
+                    const std::string by_text = wqj::detail::decimal_to_fraction_by_text(y, cap);
                     if (by_text.find('E') != std::string::npos) continue;
                     ASSERT_EQ(wqj::DECIMALTOFRACTIONSTRING(y, cap), by_text) << y << " cap " << cap;
                 }
@@ -228,7 +228,7 @@ TEST(FractionRounding, NumeratorsInIntegersAreThoseOfTheDouble) {
                 const double value = static_cast<double>(static_cast<long double>(n) / static_cast<long double>(d));
                 const int32_t want = wqj::ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(to));
                 const bool binary = (d / std::gcd(n, d) & (d / std::gcd(n, d) - 1)) == 0;
-                ASSERT_EQ(wqj::rounded_numerator(n, d, to, binary), want) << n << "/" << d << " to " << to;
+                ASSERT_EQ(wqj::detail::rounded_numerator(n, d, to, binary), want) << n << "/" << d << " to " << to;
             }
         }
     }

@@ -203,9 +203,9 @@ TEST(NumberToText, WholeNumbersAppended) {
     };
     for (const auto& c : cases) {
         std::string out = "x";
-        append_whole_number(out, c.value);
+        detail::append_whole_number(out, c.value);
         EXPECT_EQ(out, "x" + std::string(c.want)) << c.value;
-        EXPECT_EQ(c.want, number_text(static_cast<long double>(c.value), 15)) << c.value;
+        EXPECT_EQ(c.want, detail::number_text(static_cast<long double>(c.value), 15)) << c.value;
     }
 }
 
@@ -331,10 +331,10 @@ TEST(TextServices, TrimUpperCompare) {
         unsigned char want = b;
         if (b >= 'a' && b <= 'z') want = static_cast<unsigned char>(b - 'a' + 'A');
         if (at != std::string_view::npos) want = static_cast<unsigned char>(upper[at]);
-        EXPECT_EQ(upper_case_byte(b), want) << c;
+        EXPECT_EQ(detail::upper_case_byte(b), want) << c;
         EXPECT_EQ(UPPERCASETEXT(std::string(1, static_cast<char>(b))), std::string(1, static_cast<char>(want))) << c;
         const bool touched = want != b || (b >= 'A' && b <= 'Z') || upper.find(static_cast<char>(b)) != std::string_view::npos;
-        EXPECT_EQ(upper_casing_touches(b), touched) << c;
+        EXPECT_EQ(detail::upper_casing_touches(b), touched) << c;
     }
 
     const struct {

@@ -143,7 +143,7 @@ TEST(Fields, WalkingTheFieldsAgreesWithTheFieldServices) {
     };
     for (const Case& c : cases) {
         std::vector<std::string> walked;
-        FieldCursor cursor(c.text, c.delimiter);
+        detail::FieldCursor cursor(c.text, c.delimiter);
         for (std::string_view f; cursor.next(f);) walked.emplace_back(f);
         ASSERT_EQ(int32_t(walked.size()), FIELDCOUNT(c.text, c.delimiter)) << c.text;
         for (size_t i = 0; i < walked.size(); ++i)

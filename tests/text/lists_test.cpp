@@ -145,10 +145,10 @@ TEST(Lists, ArrayElementsListedFromIndexZero) {
         {true, INT32_MAX, INT32_MAX, {10}},
     };
     for (const Case& c : cases) {
-        const auto got = listed_elements(storage, c.allocated, c.lower, c.upper);
+        const auto got = detail::listed_elements(storage, c.allocated, c.lower, c.upper);
         EXPECT_EQ(std::vector<int32_t>(got.begin(), got.end()), c.want) << c.lower << ".." << c.upper;
     }
-    EXPECT_TRUE(listed_elements(nullptr, true, 0, 3).empty());
+    EXPECT_TRUE(detail::listed_elements(nullptr, true, 0, 3).empty());
 }
 
 // A list of a million items in 16 MiB: the last item found and removed in

@@ -53,7 +53,7 @@ int run_convert(const Args& args) {
                  .add("result", digits == 7 ? json_number(static_cast<float>(result)) : json_number(result)));
         return 0;
     }
-    std::printf("%s %s\n", wqj::number_text(result, digits).c_str(), cli.plain[2].c_str());
+    std::printf("%s %s\n", wqj::detail::number_text(result, digits).c_str(), cli.plain[2].c_str());
     return 0;
 }
 

@@ -53,7 +53,7 @@ int run_fraction(const Args& args) {
         cli.expect(2, 2, "wqj fraction value TEXT");
         const float value = FRACTIONSTRINGTODECIMAL(a[1].c_str());
         if (json_output) emit(JsonObject{}.text("action", action).text("text", a[1]).add("result", json_number(value)));
-        else std::printf("%s\n", wqj::number_text(value, 7).c_str());
+        else std::printf("%s\n", wqj::detail::number_text(value, 7).c_str());
         return 0;
     }
     throw UsageError{"unknown action " + brief(action) + " (use reduce, convert, decimal or value)"};

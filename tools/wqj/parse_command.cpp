@@ -24,7 +24,7 @@ namespace {
 // A single as the library writes it (7 digits), without the leading blank;
 // an infinity or NaN is named, as the library writes it as a number.
 std::string single_text(float value) {
-    const std::string text = wqj::number_text(value, 7);
+    const std::string text = wqj::detail::number_text(value, 7);
     return std::isfinite(value) ? text : shortest(value) + " (written by the library as " + text + ")";
 }
 
@@ -275,7 +275,7 @@ int run_parse(const Args& args) {
 // ---- try -------------------------------------------------------------------------
 
 std::string trimmed_number(long double value, int digits) {
-    return std::string(wqj::trim_blanks(wqj::NUMBERTOTEXT(value, digits)));
+    return std::string(wqj::detail::trim_blanks(wqj::NUMBERTOTEXT(value, digits)));
 }
 
 // What CONVERTTEXTSTRINGVALUETOINCHESERRORMSG makes of the separated entry:
