@@ -365,7 +365,9 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
 // error far below 2^-20 of a unit of the last of up to 8 decimals (and
 // 2^-47 in all), so:
 // - to up to 8 decimals, X * 10^places rounds as the steps round it unless
-//   it lies within 2^-14 of a tie, and the single nearest r / 10^places is
+//   it lies within 2^-14 of a tie without being one (an exact tie makes X
+//   a binary fraction of at most 24 bits, which the steps carry exactly, so
+//   it goes to even), and the single nearest r / 10^places is
 //   the one the steps store (r / 10^places lies at least 2^-52 (relative)
 //   from a midpoint between singles unless it is a single itself);
 // - to 16 or more decimals, the steps move X by less than 2^-47, so they
@@ -398,8 +400,13 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
         uint64_t r = n.lo;  // below 2^44
         const uint64_t fraction = 3 * below + third;
         const uint64_t distance = fraction > kHalf ? fraction - kHalf : kHalf - fraction;
-        if (distance <= (uint64_t{1} << 34)) return false;
-        if (fraction > kHalf) ++r;
+        if (distance == 0) {
+            r += r & 1;  // an exact tie: X is then a binary fraction the steps carry exactly
+        } else if (distance <= (uint64_t{1} << 34)) {
+            return false;
+        } else if (fraction > kHalf) {
+            ++r;
+        }
         feet = static_cast<float>(static_cast<double>(r) / kPowersDouble[decimals]);
         return true;
     }

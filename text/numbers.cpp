@@ -48,6 +48,32 @@ bool exact_decimal(const Parts& p, uint64_t& exact, int32_t& exact_exp) {
     return true;
 }
 
+// The power of ten that leaves about 20 digits of m / 2^k before the point.
+int64_t digit_scale(uint64_t m, int64_t k) {
+    const int64_t t = int64_t(64 - std::countl_zero(m)) - k;  // value < 2^t
+    const int64_t est = t >= 0 ? t * 30103 / 100000 : -((-t * 30103 + 99999) / 100000);
+    return 20 - est;
+}
+
+// For m * 2^e (m odd, e < 0) whose digits m * 5^j need at most 128 bits
+// (j the scale or -e, whichever is smaller): n * 10^dexp is the value,
+// exactly or, when `inexact`, truncated to about 20 digits.
+bool wide_decimal(uint64_t m, int32_t e, Uint128& n, int32_t& dexp, bool& inexact) {
+    if (e >= 0) return false;
+    const int64_t k = -int64_t(e);
+    const int64_t scale = digit_scale(m, k);
+    if (std::min(scale, k) > 27) return false;
+    n = multiply(m, kPow5[std::min(scale, k)]);
+    inexact = false;
+    if (scale < k) {
+        inexact = n.shift_right(int(k - scale));  // n keeps about 20 digits: the shift is below 128
+        dexp = int32_t(-scale);
+    } else {
+        dexp = e;
+    }
+    return true;
+}
+
 Digits18 first_18_digits(const Parts& p) {
     uint64_t m = p.mant >> std::countr_zero(p.mant);
     const int32_t e = p.exp + std::countr_zero(p.mant);
@@ -63,26 +89,12 @@ Digits18 first_18_digits(const Parts& p) {
     // value = m / 2^k. Multiplying by 10^scale, chosen so that about 20
     // digits stay before the point, avoids expanding all k decimals.
     const int64_t k = -int64_t(e);
-    int64_t scale = 0;
-    if (e < 0) {
-        const int64_t t = int64_t(64 - std::countl_zero(m)) - k;  // value < 2^t
-        const int64_t est = t >= 0 ? t * 30103 / 100000 : -((-t * 30103 + 99999) / 100000);
-        scale = 20 - est;
-    }
+    const int64_t scale = e < 0 ? digit_scale(m, k) : 0;
+    Uint128 wide;
     if (small) {
         len = decimal_digits(exact, s);
-    } else if (e < 0 && std::min(scale, k) <= 27) {
-        // m * 5^min(scale, k) is below 2^128: 128-bit integers do it.
-        const uint64_t pow5 = kPow5[std::min(scale, k)];
-        Uint128 n = multiply(m, pow5);
-        if (scale < k) {
-            const int drop = int(k - scale);  // n keeps about 20 digits: drop < 128
-            inexact = n.shift_right(drop);
-            dexp = int32_t(-scale);
-        } else {
-            dexp = e;
-        }
-        len = n.to_decimal(s);
+    } else if (wide_decimal(m, e, wide, dexp, inexact)) {
+        len = wide.to_decimal(s);
     } else {
         BigUint n(m);
         if (e >= 0) {
@@ -365,44 +377,74 @@ size_t write_digits(const uint8_t* d, int n, int32_t e10, char* out) {
     return len;
 }
 
-// The digits of a value whose exact decimal is D * 10^dexp (D below 2^64):
-// its first 18 digits rounded as first_18_digits rounds them, then n of
-// them as NUMBERTOTEXT rounds them, by the one digit after the n-th. Fills
-// d and returns the exponent of the first digit.
-int32_t exact_digits(uint64_t D, int32_t dexp, int n, uint8_t (&d)[18]) {
-    int len = 1;
-    while (len < 20 && D >= kPowers10[len]) ++len;
-    int32_t e10 = len - 1 + dexp;
-    uint64_t g = D;
-    int kept = len;
-    if (len > 18) {
-        const uint64_t unit = kPowers10[len - 18];
-        const uint64_t rest = g % unit;
-        g /= unit;
-        if (rest > unit / 2 || (rest == unit / 2 && (g & 1) != 0)) ++g;
-        if (g == kPowers10[18]) {
-            g = kPowers10[17];
+// Fills d with the digits NUMBERTOTEXT writes of a value given by its
+// first `len` digits `top` (len at most 18, e10 the exponent of the first),
+// what follows them as tail / unit (unit a power of ten, 1 when nothing
+// follows) and whether anything below that is not zero (`sticky`): the
+// first 18 digits rounded to nearest with ties to even, as first_18_digits
+// rounds them, then n of them by the one digit after the n-th. Returns the
+// exponent of the first digit.
+int32_t round_leading_digits(uint64_t top, int len, uint64_t tail, uint64_t unit, bool sticky, int32_t e10, int n,
+                             uint8_t (&d)[18]) {
+    if (unit > 1) {
+        const uint64_t half = unit / 2;
+        if (tail > half || (tail == half && (sticky || (top & 1) != 0))) ++top;
+        if (top == kPowers10[len]) {
+            top = kPowers10[len - 1];
             ++e10;
         }
-        kept = 18;
     }
-    if (n < kept) {
-        const uint64_t unit = kPowers10[kept - n];
-        const int next = int(g / (unit / 10) % 10);
-        g /= unit;
-        if (next > 5 || (next == 5 && (g & 1) != 0)) ++g;
-        if (g == kPowers10[n]) {
-            g = kPowers10[n - 1];
+    if (n < len) {
+        const uint64_t step = kPowers10[len - n];
+        const int next = int(top / (step / 10) % 10);
+        top /= step;
+        if (next > 5 || (next == 5 && (top & 1) != 0)) ++top;
+        if (top == kPowers10[n]) {
+            top = kPowers10[n - 1];
             ++e10;
         }
-        kept = n;
+        len = n;
     }
     for (int j = 0; j < 18; ++j) d[j] = 0;
-    for (int j = kept - 1; j >= 0; --j) {
-        d[j] = uint8_t(g % 10);
-        g /= 10;
+    for (int j = len - 1; j >= 0; --j) {
+        d[j] = uint8_t(top % 10);
+        top /= 10;
     }
     return e10;
+}
+
+int decimal_length(uint64_t v) {
+    int len = 1;
+    while (len < 20 && v >= kPowers10[len]) ++len;
+    return len;
+}
+
+// The digits of D * 10^dexp (D below 2^64), with `sticky` for anything
+// below D. Returns the exponent of the first digit.
+int32_t digits_of_integer(uint64_t D, int32_t dexp, bool sticky, int n, uint8_t (&d)[18]) {
+    const int len = decimal_length(D);
+    const int32_t e10 = len - 1 + dexp;
+    if (len <= 18) return round_leading_digits(D, len, 0, 1, false, e10, n, d);
+    const uint64_t unit = kPowers10[len - 18];
+    return round_leading_digits(D / unit, 18, D % unit, unit, sticky, e10, n, d);
+}
+
+// The digits of n * 10^dexp for a 128-bit n whose quotient by 10^19 has at
+// most 18 digits; false for a larger n.
+bool digits_of_wide(const Uint128& wide, int32_t dexp, bool sticky, int n, uint8_t (&d)[18], int32_t& e10) {
+    if (wide.hi == 0) {
+        e10 = digits_of_integer(wide.lo, dexp, sticky, n, d);
+        return true;
+    }
+    uint64_t rest = 0;
+    const uint64_t q = wide.divide_by_ten19(rest);
+    const int lq = decimal_length(q);
+    if (lq > 18) return false;
+    // The first 18 digits: q's and the first 18 - lq of the 19 after it.
+    const uint64_t unit = kPowers10[1 + lq];
+    const uint64_t top = q * kPowers10[18 - lq] + rest / unit;
+    e10 = round_leading_digits(top, 18, rest % unit, unit, sticky, lq + 19 - 1 + dexp, n, d);
+    return true;
 }
 
 }  // namespace
@@ -431,9 +473,14 @@ size_t detail::write_number_text(long double value, int digits, char (&out)[kNum
     int32_t e10 = 0;
     uint64_t exact = 0;
     int32_t exact_exp = 0;
+    Uint128 wide;
+    int32_t dexp = 0;
+    bool inexact = false;
+    const uint64_t m = p.mant >> std::countr_zero(p.mant);
+    const int32_t e = p.exp + std::countr_zero(p.mant);
     if (exact_decimal(p, exact, exact_exp)) {
-        e10 = exact_digits(exact, exact_exp, n, d);
-    } else {
+        e10 = digits_of_integer(exact, exact_exp, false, n, d);
+    } else if (!(wide_decimal(m, e, wide, dexp, inexact) && digits_of_wide(wide, dexp, inexact, n, d, e10))) {
         Digits18 s = first_18_digits(p);
         // Round to n digits by the one digit after the n-th.
         if (n < 18 && round_digits_half_even(s.d, size_t(n), uint8_t(0), s.d[n], false)) {

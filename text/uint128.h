@@ -68,9 +68,9 @@ struct Uint128 {
         return uint32_t(rest);
     }
 
-private:
     // (hi:lo) / 10^19 for hi below 10^19, in 32-bit digits (the divisor is
     // at least 2^63, so no normalising shift is needed).
+    // Returns the quotient (below 2^64) and sets the remainder.
     uint64_t divide_by_ten19(uint64_t& remainder) const {
         constexpr uint64_t d = 10000000000000000000u;
         constexpr uint64_t b = uint64_t{1} << 32;
