@@ -105,28 +105,28 @@ void append_part(detail::FormattedLength& out, float value) {
 // NUMBERTOTEXT writes a small value with many decimals in exponent form
 // ("4.999542E-2"); put after the whole inches that would read as another
 // number ("44.999542E-2"), so such a text is written out in plain form with
-// the same seven significant digits (".04999542").
-std::string decimal_small_text(float small) {
+// the same seven significant digits (".04999542"). Appended to `out`.
+void append_decimal_small_text(detail::FormattedLength& out, float small) {
     char written[detail::kNumberTextRoom];
-    std::string_view trimmed =
-        detail::trim_blanks(std::string_view(written, detail::write_number_text(small, 7, written)));
-    if (trimmed.size() >= 2 && trimmed[0] == '0' && trimmed[1] == '.') trimmed.remove_prefix(1);
-    const std::size_t e = trimmed.find('E');
-    if (e == std::string_view::npos) return std::string(trimmed);
-    const std::string text(trimmed);
-    if (e + 2 >= text.size() || text[e + 1] != '-') return text;
-    // Mantissa digits d[.ddd] and the exponent x of the first digit (x >= 1).
-    std::string digits;
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') digits += text[i];
+    std::string_view text = detail::trim_blanks(std::string_view(written, detail::write_number_text(small, 7, written)));
+    if (text.size() >= 2 && text[0] == '0' && text[1] == '.') text.remove_prefix(1);
+    const std::size_t e = text.find('E');
+    if (e == std::string_view::npos || e + 2 >= text.size() || text[e + 1] != '-') {
+        out.append(text);
+        return;
     }
     std::size_t exponent = 0;
     for (std::size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + std::size_t(text[i] - '0');
-    if (exponent < 1 || exponent > 64) return text;  // not the form of a fractional inch
-    std::string plain(1, '.');
-    plain.append(exponent - 1, '0');
-    plain += digits;
-    return plain;
+    if (exponent < 1 || exponent > 64) {  // not the form of a fractional inch
+        out.append(text);
+        return;
+    }
+    // A point, exponent - 1 zeros and the mantissa digits d[.ddd].
+    out.append('.');
+    for (std::size_t i = 1; i < exponent; ++i) out.append('0');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (text[i] != '.') out.append(text[i]);
+    }
 }
 
 // True when a text is empty or holds only blanks.
@@ -422,7 +422,9 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
     const uint64_t distance = below > half ? below - half : half - below;
     if (distance <= 8) return false;
     if (below > half) ++kept;
-    feet = static_cast<float>(std::ldexp(static_cast<double>(kept), drop - 46));
+    // kept * 2^(drop - 46), exactly: the power of two built from its bits.
+    const auto scale = std::bit_cast<double>(static_cast<uint64_t>(1023 + drop - 46) << 52);
+    feet = static_cast<float>(static_cast<double>(kept) * scale);
     return true;
 }
 
@@ -491,28 +493,39 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
 
     // The fractional inch as text. Rounded up to a whole inch it is carried
     // into the inches, and from there into the feet.
-    std::string small_text;
+    detail::FormattedLength small_text;
     if (p.small > 0) {
         bool carry = false;
         if (fractions) {
-            small_text = ' ';
-            small_text += DECIMALTOFRACTIONSTRING(p.small, places);
-            carry = small_text == " 1";
+            // The split leaves a fractional inch below 1.
+            std::string whole_text;
+            char written[16];
+            std::string_view fraction;
+            if (p.small < 1) {
+                fraction = detail::fractional_inch_fraction(p.small, places, written);
+            } else {
+                whole_text = DECIMALTOFRACTIONSTRING(p.small, places);
+                fraction = whole_text;
+            }
+            carry = fraction == "1";
             // A fraction below a millionth of an inch rounds to "0": it is
             // nothing to show, not a digit to write after the inches (which
             // would make "1 0 Inches" read back as 0 inches).
-            if (small_text == " 0") small_text.clear();
+            if (fraction != "0") {
+                small_text.append(' ');
+                small_text.append(fraction);
+            }
         } else if (p.small >= 1) {
             carry = true;
         } else {
-            small_text = decimal_small_text(p.small);
+            append_decimal_small_text(small_text, p.small);
         }
         if (carry) {
-            small_text.clear();
+            small_text.keep(0, 0);
             const float whole_inches = static_cast<float>(p.mid + 12.0L * p.big + 1);
             p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, whole_inches, kAllDecimals);
         }
-        if (blank(small_text)) p.small = 0;
+        if (blank(small_text.view())) p.small = 0;
     }
 
     if (system == SYSTEMMETRIC) {
@@ -558,10 +571,10 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     }
     if (p.mid > 0) {
         append_part(text, p.mid);
-        if (p.small > 0) text.append(small_text);
+        if (p.small > 0) text.append(small_text.view());
         append_small_label();
     } else if (p.small > 0) {
-        text.append(small_text);
+        text.append(small_text.view());
         append_small_label();
     }
     finish(text, small_label);

@@ -159,7 +159,8 @@ int64_t detail::rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary)
 
 namespace {
 
-// DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q: the
+// DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q (the
+// text is a literal or written at the end of `text`): the
 // fraction q / 10^6 reduced, or rounded to the largest denominator from the
 // double quotient. From 0.01 up this is the text route step for step: the
 // six decimals read back give a single within a third of a unit of the
@@ -168,7 +169,7 @@ namespace {
 // away, and its seven-digit text then comes in exponent form ("9.869999E-4"
 // for 0.000987), which is no fraction at all; read from q, such a value
 // rounds as every other does ("" at sixteenths, "987/1000000" at millionths).
-std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
+std::string_view fraction_of_millionths(uint32_t q, int32_t largest_denominator, char (&text)[16]) {
     constexpr uint32_t kMillion = 1000000;
     if (q == 0) return "0";
     if (q >= kMillion) return "1";
@@ -199,7 +200,6 @@ std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
     if (numerator <= 0) return {};
     if (numerator == denominator) return "1";  // rounded up to a whole unit
     // Both below 10^6 here: "numerator/denominator" written back to front.
-    char text[16];
     std::size_t at = sizeof text;
     auto put = [&](uint32_t n) {
         do {
@@ -210,7 +210,7 @@ std::string fraction_of_millionths(uint32_t q, int32_t largest_denominator) {
     put(static_cast<uint32_t>(denominator));
     text[--at] = '/';
     put(static_cast<uint32_t>(numerator));
-    return std::string(text + at, sizeof text - at);
+    return {text + at, sizeof text - at};
 }
 
 }  // namespace
@@ -308,11 +308,16 @@ std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
     // value keeps its sign unless it rounds to 0, as on the text route.
     if (std::fabs(value) < 1) {
         const uint32_t q = millionths(std::fabs(value));
-        std::string text = fraction_of_millionths(q, largest_denominator);
+        char written[16];
+        std::string text(fraction_of_millionths(q, largest_denominator, written));
         if (value < 0 && q != 0 && !text.empty()) text.insert(0, 1, '-');
         return text;
     }
     return detail::decimal_to_fraction_by_text(value, largest_denominator);
+}
+
+std::string_view detail::fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]) {
+    return fraction_of_millionths(millionths(value), largest_denominator, text);
 }
 
 std::string detail::decimal_to_fraction_by_text(float value, int32_t largest_denominator) {

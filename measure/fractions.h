@@ -43,6 +43,9 @@ namespace detail {
 // with the same text except where this route's seven-digit text comes in
 // exponent form (some values below 0.01).
 std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator);
+// DECIMALTOFRACTIONSTRING's text of a value from 0 to 1 (exclusive), as a
+// literal or written at the end of `text`.
+std::string_view fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]);
 // FINDFRACTIONINTEXT, leaving the fraction's text empty unless `with_text`.
 std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text);
 
