@@ -98,7 +98,8 @@ void append_part(detail::FormattedLength& out, float value) {
             return;
         }
     }
-    append_number(out, value, 7);
+    char text[detail::kNumberTextRoom];
+    out.append(detail::trim_blanks(std::string_view(text, detail::write_number_text(value, 7, text))));
 }
 
 // The decimals of a fractional inch (0 < small < 1) as text: ".5", ".25".

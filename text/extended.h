@@ -52,6 +52,34 @@ inline Parts decode(long double x) {
     return p;
 }
 
+// The parts decode gives for a single widened to extended precision, read
+// from the single's bits: storing an x87 value and reading its bits back
+// stalls the processor, which the typing path can do without.
+inline Parts decode_single(float x) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    Parts p;
+    p.neg = (bits >> 31) != 0;
+    const uint32_t biased = (bits >> 23) & 0xFFu;
+    const uint32_t fraction = bits & 0x7FFFFFu;
+    if (biased == 0xFFu) {
+        p.kind = fraction == 0 ? Kind::Infinite : Kind::NaN;
+        p.mant = fraction == 0 ? uint64_t(1) << 63 : (uint64_t(1) << 63) | (uint64_t(1) << 62) | (uint64_t{fraction} << 40);
+        return p;
+    }
+    if (biased == 0 && fraction == 0) return p;  // Kind::Zero
+    p.kind = Kind::Finite;
+    if (biased != 0) {
+        p.mant = uint64_t{fraction | 0x800000u} << 40;
+        p.exp = int32_t(biased) - 150 - 40;
+    } else {
+        const int lz = std::countl_zero(uint64_t{fraction});
+        p.mant = uint64_t{fraction} << lz;
+        p.exp = -149 - lz;
+    }
+    return p;
+}
+
 inline long double store(bool neg, uint64_t mant, unsigned biased) {
     long double x = 0.0L;
     unsigned char b[sizeof(long double)];

@@ -449,9 +449,10 @@ bool digits_of_wide(const Uint128& wide, int32_t dexp, bool sticky, int n, uint8
 
 }  // namespace
 
-size_t detail::write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
+namespace {
+
+size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]) {
     const int n = std::clamp(digits, 1, 18);
-    const Parts p = decode(value);
     if (p.kind == Kind::Zero || p.kind == Kind::NaN) {
         out[0] = ' ';
         out[1] = '0';
@@ -491,6 +492,16 @@ size_t detail::write_number_text(long double value, int digits, char (&out)[kNum
         e10 = s.e10;
     }
     return write_digits(d, n, e10, out);
+}
+
+}  // namespace
+
+size_t detail::write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
+    return write_parts_text(decode(value), digits, out);
+}
+
+size_t detail::write_number_text(float value, int digits, char (&out)[kNumberTextRoom]) {
+    return write_parts_text(decode_single(value), digits, out);
 }
 
 std::string NUMBERTOTEXT(long double value, int digits) {

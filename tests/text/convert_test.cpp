@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 using namespace std::literals;
 
@@ -206,6 +207,30 @@ TEST(NumberToText, WholeNumbersAppended) {
         detail::append_whole_number(out, c.value);
         EXPECT_EQ(out, "x" + std::string(c.want)) << c.value;
         EXPECT_EQ(c.want, detail::number_text(static_cast<long double>(c.value), 15)) << c.value;
+    }
+}
+
+// A single's text is written from its bits: the same as the text of the
+// single widened to extended precision, at every count of digits, for
+// normal and subnormal singles, both signs, zero, infinities and NaN.
+TEST(NumberToText, SinglesFromTheirBitsAsWidened) {
+    std::vector<float> values = {0.0f, -0.0f, std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                                 std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min(),
+                                 std::numeric_limits<float>::min(), std::numeric_limits<float>::max(), 6.375f, 6.38f, 0.3f};
+    uint32_t bits = 1;
+    for (int i = 0; i < 20000; ++i) {
+        bits = bits * 1664525u + 1013904223u;
+        float f = 0;
+        std::memcpy(&f, &bits, sizeof f);
+        values.push_back(f);
+    }
+    for (const float f : values) {
+        for (int digits = 1; digits <= 18; ++digits) {
+            char a[detail::kNumberTextRoom], b[detail::kNumberTextRoom];
+            const std::string_view from_bits(a, detail::write_number_text(f, digits, a));
+            const std::string_view widened(b, detail::write_number_text(static_cast<long double>(f), digits, b));
+            ASSERT_EQ(from_bits, widened) << f << " at " << digits;
+        }
     }
 }
 
