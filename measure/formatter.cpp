@@ -234,9 +234,17 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
             // negative lengths included; but a length that is no number
             // (NaN, or infinite, whose millimetres beyond the metres are NaN)
             // gives empty text, as in every other style, not "0".
-            const long double total = p.mid + 1000.0L * p.big;
-            if (std::isnan(total)) break;
-            append_number(text, total, 7);
+            if (p.big >= 0 && p.big < 10000 && p.mid >= 0 && p.mid < 1000 &&
+                p.big == static_cast<float>(static_cast<uint32_t>(p.big)) &&
+                p.mid == static_cast<float>(static_cast<uint32_t>(p.mid))) {
+                // Whole metres and millimetres below 10^7 millimetres: a
+                // whole number of at most 7 digits, written as it is.
+                append_digits(text, static_cast<uint32_t>(p.big) * 1000u + static_cast<uint32_t>(p.mid));
+            } else {
+                const long double total = p.mid + 1000.0L * p.big;
+                if (std::isnan(total)) break;
+                append_number(text, total, 7);
+            }
             if (style == FORMATMILLIMETERSABBREV) text.append(" mm");
             break;
         }

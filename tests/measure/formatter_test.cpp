@@ -139,11 +139,11 @@ TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
 }
 
 // Metric parts are worked out in integers from 2^-10 to 2^20 inches, and
-// the metre and centimetre styles write whole millimetres in integers: the
-// same parts and texts as the extended-precision steps, bit for bit and byte
-// for byte, ties of the metres included.
+// the metre, millimetre and centimetre styles write whole millimetres in
+// integers: the same parts and texts as the extended-precision steps, bit
+// for bit and byte for byte, ties of the metres and 10^7 mm included.
 TEST(FormatterSplit, MetricPartsAndMetresAreThoseOfTheSteps) {
-    std::vector<float> lengths = {0x1p-10f, std::nextafter(0x1p20f, 0.0f), 0x1p20f, 0.0393f, 0.04f};
+    std::vector<float> lengths = {0x1p-10f, std::nextafter(0x1p20f, 0.0f), 0x1p20f, 0.0393f, 0.04f, 393699.0f, 393700.0f, 393701.0f};
     uint32_t seed = 99;
     for (int i = 1; i < 60000; ++i) {
         seed = seed * 1664525u + 1013904223u;
@@ -156,6 +156,9 @@ TEST(FormatterSplit, MetricPartsAndMetresAreThoseOfTheSteps) {
         const wqj::MeasurementParts want = wqj::detail::metric_parts_by_steps(inches, 2);
         ASSERT_EQ(bits(got.big), bits(want.big)) << inches;
         ASSERT_EQ(bits(got.mid), bits(want.mid)) << inches;
+        EXPECT_EQ(GETFORMATEDTEXTFROMINCHES(1, 5, 1, inches, 2),
+                  wqj::detail::number_text(want.mid + 1000.0L * want.big, 7))
+            << inches;
         if (inches > 1e5f || want.big + want.mid == 0) continue;
         for (const int32_t places : {-1, 0, 1, 2, 3, 7, 18}) {
             const std::string metres(wqj::detail::trim_blanks(wqj::NUMBERTOTEXT(
