@@ -316,6 +316,8 @@ std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
     return detail::decimal_to_fraction_by_text(value, largest_denominator);
 }
 
+int32_t detail::fraction_run_value(std::string_view run) { return run_value(run); }
+
 std::string_view detail::fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]) {
     return fraction_of_millionths(millionths(value), largest_denominator, text);
 }

@@ -46,6 +46,9 @@ std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator
 // DECIMALTOFRACTIONSTRING's text of a value from 0 to 1 (exclusive), as a
 // literal or written at the end of `text`.
 std::string_view fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]);
+// The integer a fraction's digit run stands for, as FINDFRACTIONINTEXT
+// reads it ("" reads as 0, "0625" as 625, saturating at 2147483647).
+int32_t fraction_run_value(std::string_view run);
 // FINDFRACTIONINTEXT, leaving the fraction's text empty unless `with_text`.
 std::optional<FoundFraction> find_fraction(std::string_view text, int32_t from_end, bool with_text);
 

@@ -304,15 +304,108 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
     return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(number));
 }
 
+float detail::read_number_before(int32_t system, std::string_view text, int32_t position, int32_t& start,
+                                 int32_t& end) {
+    // The stretch before `position`, trimmed: u. Read backward it is the
+    // text s = u reversed, whose k-th character stands at position
+    // core_size - k; here s is walked through u's indexes, i = n - 1 - k.
+    if (position < 1) return 0;
+    const std::string_view core =
+        TRIMRIGHTBLANKS(text.substr(0, std::min<std::size_t>(static_cast<std::size_t>(position), text.size())));
+    const std::string_view u = TRIMLEFTBLANKS(core);
+    const std::size_t n = u.size();
+    if (n == 0) return 0;
+    const auto core_size = static_cast<int64_t>(core.size());
+    auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+
+    // The fraction: the first slash of s (the last "/" of u, else its last
+    // ""), with a digit run on each side; in u the numerator stands before
+    // it, [numerator_start, slash), and the denominator after it,
+    // (slash, denominator_last]. In s the block is [n - 1 - denominator_last,
+    // n - numerator_start).
+    bool fraction = false;
+    float f = 0;
+    std::size_t cut_at = 0, cut_size = 0;
+    std::size_t numerator_start = 0, denominator_last = 0;
+    if (n >= 3) {
+        std::size_t slash = u.rfind('/');
+        if (slash == std::string_view::npos) slash = u.rfind('\\');
+        if (slash != std::string_view::npos && slash >= 1 && slash + 2 <= n) {
+            numerator_start = slash;
+            while (numerator_start > 0 && is_digit(u[numerator_start - 1])) --numerator_start;
+            std::size_t denominator_end = slash + 1;
+            while (denominator_end < n && is_digit(u[denominator_end])) ++denominator_end;
+            if (numerator_start < slash && denominator_end > slash + 1) {
+                fraction = true;
+                denominator_last = denominator_end - 1;
+                const int32_t numerator = fraction_run_value(u.substr(numerator_start, slash - numerator_start));
+                const int32_t denominator = fraction_run_value(u.substr(slash + 1, denominator_end - slash - 1));
+                f = denominator == 0 ? std::numeric_limits<float>::infinity()
+                                     : static_cast<float>(static_cast<long double>(numerator) / denominator);
+                cut_at = n - 1 - denominator_last;
+                cut_size = denominator_last + 1 - numerator_start;
+            }
+        }
+    }
+    // The rest of s once the block is cut out: s[0, cut_at) then s[cut_at +
+    // cut_size, n); its j-th character in u.
+    const std::size_t rest_size = n - cut_size;
+    auto rest_at = [&](std::size_t j) { return j < cut_at ? u[n - 1 - j] : u[n - 1 - (j + cut_size)]; };
+    std::size_t rest_lead = 0;
+    while (rest_lead < rest_size && rest_at(rest_lead) == ' ') ++rest_lead;
+    std::size_t run = 0;
+    while (rest_lead + run < rest_size && is_measurement_char(system, rest_at(rest_lead + run))) ++run;
+    // The number read in u's order: the run backward.
+    char local[64];
+    std::string heap;
+    char* number = local;
+    if (run > sizeof local) {
+        heap.resize(run);
+        number = heap.data();
+    }
+    for (std::size_t j = 0; j < run; ++j) number[run - 1 - j] = rest_at(rest_lead + j);
+
+    // Where the value stands: from the first to the last character read.
+    int64_t low = std::numeric_limits<int64_t>::max();
+    int64_t high = std::numeric_limits<int64_t>::min();
+    auto cover = [&](std::size_t k) {
+        const int64_t at = core_size - static_cast<int64_t>(k);
+        low = std::min(low, at);
+        high = std::max(high, at);
+    };
+    if (fraction) {
+        cover(cut_at);
+        cover(cut_at + cut_size - 1);
+    }
+    if (run > 0) {
+        auto in_s = [&](std::size_t j) { return j < cut_at ? j : j + cut_size; };
+        cover(in_s(rest_lead));
+        cover(in_s(rest_lead + run - 1));
+    }
+    if (low <= high) {
+        start = to_position(low);
+        end = to_position(high);
+    }
+    return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(std::string_view(number, run)));
+}
+
 float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32_t& error_start,
                                      int32_t& error_end) {
     const std::string_view trimmed = detail::trim_blanks(text);
     if (trimmed.empty()) return 0;
     // Upper-casing leaves blanks alone, so trimming first gives the same T.
-    std::string entry;
-    entry.reserve(trimmed.size() + 1);
-    detail::append_upper_case(entry, trimmed);
-    entry.push_back(' ');
+    // A typed entry fits a buffer on the stack; a longer text goes to the heap.
+    char local[256];
+    std::string heap;
+    char* upper = local;
+    if (trimmed.size() >= sizeof local) {
+        heap.resize(trimmed.size() + 1);
+        upper = heap.data();
+    }
+    std::memcpy(upper, trimmed.data(), trimmed.size());
+    detail::upper_case_in_place(upper, trimmed.size());
+    upper[trimmed.size()] = ' ';
+    const std::string_view entry(upper, trimmed.size() + 1);
 
     float slots[4] = {0, 0, 0, 0};
     int32_t s = 0;
@@ -333,7 +426,7 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
             const std::size_t hit = entry.find(std::string_view(padded, word.size() + 2));
             if (hit == std::string::npos) continue;
             const auto p = static_cast<int32_t>(hit + 1);
-            const float v = GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(pass.system, entry, p - 1, -1, s, e);
+            const float v = detail::read_number_before(pass.system, entry, p - 1, s, e);
             // The number is checked as written, in its own unit.
             if (maximum > 0 && v > maximum) {
                 error_start = s;

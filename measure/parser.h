@@ -36,6 +36,11 @@ namespace detail {
 // text written into `out` of exactly that length.
 std::size_t separated_size(std::string_view text);
 void separate_into(std::string_view text, std::span<char> out);
+// GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION read backward (from_end -1),
+// the whole entry's reading of each unit's number: the same value and
+// positions, worked out on the text as it stands rather than on a reversed
+// copy.
+float read_number_before(int32_t system, std::string_view text, int32_t position, int32_t& start, int32_t& end);
 
 }  // namespace detail
 

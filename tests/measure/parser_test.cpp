@@ -323,6 +323,33 @@ TEST(ParserByPosition, FractionsAndWhereTheyStand) {
     for (const ByPosition& c : cases) check(c);
 }
 
+// The whole entry reads each unit's number backward on the text as it
+// stands; it must give what reading by position gives (value bits and
+// positions) on any text: seeded texts of number characters, blanks, marks
+// and letters, at every position, in both systems.
+TEST(ParserByPosition, ReadingBeforeAPositionIsReadingBackward) {
+    const char alphabet[] = "0123456789//\\.. '\"FTINM-X";
+    uint32_t seed = 2024;
+    for (int i = 0; i < 150000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        std::string text(seed % 19, ' ');
+        for (char& c : text) {
+            seed = seed * 1664525u + 1013904223u;
+            c = alphabet[(seed >> 16) % (sizeof alphabet - 1)];
+        }
+        for (int32_t position = 0; position <= static_cast<int32_t>(text.size()) + 1; ++position) {
+            for (const int32_t system : {0, 1}) {
+                int32_t s1 = -7, e1 = -7, s2 = -7, e2 = -7;
+                const float want = wqj::GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(system, text, position, -1, s1, e1);
+                const float got = wqj::detail::read_number_before(system, text, position, s2, e2);
+                ASSERT_EQ(bits(got), bits(want)) << "[" << text << "] at " << position << " system " << system;
+                ASSERT_EQ(s2, s1) << "[" << text << "] at " << position;
+                ASSERT_EQ(e2, e1) << "[" << text << "] at " << position;
+            }
+        }
+    }
+}
+
 // ---- round trip with the formatter ----------------------------------------------
 
 TEST(ParserRoundTrip, EverySixteenthUpTo200FeetReadsBackInEveryParseableImperialStyle) {
