@@ -447,10 +447,6 @@ bool digits_of_wide(const Uint128& wide, int32_t dexp, bool sticky, int n, uint8
     return true;
 }
 
-}  // namespace
-
-namespace {
-
 size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]) {
     const int n = std::clamp(digits, 1, 18);
     if (p.kind == Kind::Zero || p.kind == Kind::NaN) {
@@ -494,6 +490,40 @@ size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]
     return write_digits(d, n, e10, out);
 }
 
+// A single m / 2^k (m odd) with 1 to 7 decimals whose exact decimal
+// D * 10^-k has at most n digits, what typed fractional lengths mostly are
+// (6.375, .5, -.25): no rounding to do, and D ends in a digit other than 0
+// (m and 5^k are odd), so its text is D with the point k places from the
+// right. Returns 0 for any other value.
+size_t write_short_single(float value, int n, char (&out)[kNumberTextRoom]) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const uint32_t biased = (bits >> 23) & 0xFFu;
+    if (biased == 0 || biased == 0xFFu) return 0;
+    uint32_t m = (bits & 0x7FFFFFu) | 0x800000u;
+    const int zeros = std::countr_zero(m);
+    m >>= zeros;
+    const int k = 150 - int(biased) - zeros;  // the value is m / 2^k
+    if (k < 1 || k > 7 || k > n) return 0;
+    static constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
+    const uint64_t d = uint64_t{m} * kFives[k];  // below 2^41
+    if (d >= kPowers10[n]) return 0;
+    char digits[20];
+    const int len = int(decimal_digits(d, digits));
+    size_t at = 0;
+    out[at++] = (bits >> 31) != 0 ? '-' : ' ';
+    if (len > k) {
+        for (int i = 0; i < len - k; ++i) out[at++] = digits[i];
+        out[at++] = '.';
+        for (int i = len - k; i < len; ++i) out[at++] = digits[i];
+    } else {
+        out[at++] = '.';
+        for (int i = len; i < k; ++i) out[at++] = '0';
+        for (int i = 0; i < len; ++i) out[at++] = digits[i];
+    }
+    return at;
+}
+
 }  // namespace
 
 size_t detail::write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
@@ -501,6 +531,8 @@ size_t detail::write_number_text(long double value, int digits, char (&out)[kNum
 }
 
 size_t detail::write_number_text(float value, int digits, char (&out)[kNumberTextRoom]) {
+    const size_t short_text = write_short_single(value, std::clamp(digits, 1, 18), out);
+    if (short_text != 0) return short_text;
     return write_parts_text(decode_single(value), digits, out);
 }
 

@@ -212,11 +212,20 @@ TEST(NumberToText, WholeNumbersAppended) {
 
 // A single's text is written from its bits: the same as the text of the
 // single widened to extended precision, at every count of digits, for
-// normal and subnormal singles, both signs, zero, infinities and NaN.
+// normal and subnormal singles, short binary fractions, both signs, zero,
+// infinities and NaN.
 TEST(NumberToText, SinglesFromTheirBitsAsWidened) {
     std::vector<float> values = {0.0f, -0.0f, std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
                                  std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min(),
                                  std::numeric_limits<float>::min(), std::numeric_limits<float>::max(), 6.375f, 6.38f, 0.3f};
+    // Binary fractions with few decimals (6.375, .25, -1234.5), written
+    // without rounding, and those with more digits than asked for.
+    for (int i = 1; i < 4000; ++i) {
+        for (int j = 1; j <= 8; ++j) {
+            values.push_back(std::ldexp(static_cast<float>(i), -j));
+            values.push_back(-std::ldexp(static_cast<float>(i * 2047 + 1), -j));
+        }
+    }
     uint32_t bits = 1;
     for (int i = 0; i < 20000; ++i) {
         bits = bits * 1664525u + 1013904223u;
