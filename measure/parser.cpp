@@ -179,6 +179,36 @@ unsigned blanks_needed(const char* text, std::size_t i) {
 }
 #endif
 
+// Sets start and end to the first and last positions of what was read from
+// a stretch s whose k-th character stands at position at(k): the fraction
+// block [cut_at, cut_at + cut_size) of s when one was cut out, and the run
+// of `run` number characters from rest_lead in what was left (whose index j
+// stood at j in s before the block, at j + cut_size after it). Nothing read
+// leaves them as they are.
+template <class At>
+void set_read_positions(At at, bool fraction, std::size_t cut_at, std::size_t cut_size, std::size_t rest_lead,
+                        std::size_t run, int32_t& start, int32_t& end) {
+    int64_t low = std::numeric_limits<int64_t>::max();
+    int64_t high = std::numeric_limits<int64_t>::min();
+    auto cover = [&](std::size_t k) {
+        low = std::min(low, at(k));
+        high = std::max(high, at(k));
+    };
+    if (fraction) {
+        cover(cut_at);
+        cover(cut_at + cut_size - 1);
+    }
+    if (run > 0) {
+        auto in_s = [&](std::size_t j) { return j < cut_at ? j : j + cut_size; };
+        cover(in_s(rest_lead));
+        cover(in_s(rest_lead + run - 1));
+    }
+    if (low <= high) {
+        start = to_position(low);
+        end = to_position(high);
+    }
+}
+
 }  // namespace
 
 std::size_t detail::separated_size(std::string_view text) {
@@ -281,26 +311,7 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
 
     // Where the value stands: from the first to the last character read,
     // fraction and whole number together.
-    int64_t low = std::numeric_limits<int64_t>::max();
-    int64_t high = std::numeric_limits<int64_t>::min();
-    auto cover = [&](std::size_t k) {
-        low = std::min(low, at(k));
-        high = std::max(high, at(k));
-    };
-    if (fraction && cut_size > 0) {
-        cover(cut_at);
-        cover(cut_at + cut_size - 1);
-    }
-    if (run > 0) {
-        // Remainder index j stood at j in s before the block, at j + cut_size after it.
-        auto in_s = [&](std::size_t j) { return j < cut_at ? j : j + cut_size; };
-        cover(in_s(rest_lead));
-        cover(in_s(rest_lead + run - 1));
-    }
-    if (low <= high) {
-        start = to_position(low);
-        end = to_position(high);
-    }
+    set_read_positions(at, fraction && cut_size > 0, cut_at, cut_size, rest_lead, run, start, end);
     return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(number));
 }
 
@@ -366,26 +377,8 @@ float detail::read_number_before(int32_t system, std::string_view text, int32_t 
     for (std::size_t j = 0; j < run; ++j) number[run - 1 - j] = rest_at(rest_lead + j);
 
     // Where the value stands: from the first to the last character read.
-    int64_t low = std::numeric_limits<int64_t>::max();
-    int64_t high = std::numeric_limits<int64_t>::min();
-    auto cover = [&](std::size_t k) {
-        const int64_t at = core_size - static_cast<int64_t>(k);
-        low = std::min(low, at);
-        high = std::max(high, at);
-    };
-    if (fraction) {
-        cover(cut_at);
-        cover(cut_at + cut_size - 1);
-    }
-    if (run > 0) {
-        auto in_s = [&](std::size_t j) { return j < cut_at ? j : j + cut_size; };
-        cover(in_s(rest_lead));
-        cover(in_s(rest_lead + run - 1));
-    }
-    if (low <= high) {
-        start = to_position(low);
-        end = to_position(high);
-    }
+    set_read_positions([&](std::size_t k) { return core_size - static_cast<int64_t>(k); }, fraction, cut_at, cut_size,
+                       rest_lead, run, start, end);
     return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(std::string_view(number, run)));
 }
 
