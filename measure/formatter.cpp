@@ -25,6 +25,11 @@ namespace wqj {
 
 namespace {
 
+// Powers of ten for the integer routes below, as integers and as doubles
+// (all exact).
+constexpr uint64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+constexpr double kPowersOfTenDouble[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
 // With fractions the split keeps every decimal of the fractional inch
 // (ROUNDTODIGITS caps this at 18); the fraction itself does the rounding.
 constexpr int32_t kAllDecimals = 20;
@@ -171,9 +176,8 @@ bool append_metres_in_integers(detail::FormattedLength& out, const MeasurementPa
         if (2 * rest > unit) ++r;
         decimals = places;
     }
-    static constexpr uint64_t kPowers[] = {1, 10, 100, 1000};
-    uint64_t whole = r / kPowers[decimals];
-    uint64_t fraction = r % kPowers[decimals];
+    uint64_t whole = r / kPowersOfTen[decimals];
+    uint64_t fraction = r % kPowersOfTen[decimals];
     while (decimals > 0 && fraction % 10 == 0 && fraction != 0) {
         fraction /= 10;
         --decimals;
@@ -349,14 +353,12 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
             if (fraction < (uint64_t{1} << 20)) return false;  // below 2^-20: rounded to 18 decimals
             small = static_cast<float>(static_cast<double>(fraction) * 0x1p-40);
         } else if (places <= 6) {
-            static constexpr uint32_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-            static constexpr double kPowersDouble[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-            const uint64_t scaled = fraction * kPowers[places];  // below 2^60
+            const uint64_t scaled = fraction * kPowersOfTen[places];  // below 2^60
             uint64_t r = scaled >> kFractionBits;
             const uint64_t below = scaled & (kOne - 1);
             const uint64_t half = kOne >> 1;
             if (below > half || (below == half && (r & 1) != 0)) ++r;
-            small = static_cast<float>(static_cast<double>(r) / kPowersDouble[places]);
+            small = static_cast<float>(static_cast<double>(r) / kPowersOfTenDouble[places]);
         } else {
             return false;
         }
@@ -400,9 +402,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
     // Fractions of X are counted in units of 1 / (3 * 2^46).
     constexpr uint64_t kHalf = uint64_t{3} << 45;
     if (decimals <= 8) {
-        static constexpr uint32_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-        static constexpr double kPowersDouble[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-        detail::Uint128 n = detail::multiply(t, kPowers[decimals]);  // below 2^90
+        detail::Uint128 n = detail::multiply(t, kPowersOfTen[decimals]);  // below 2^90
         const uint32_t third = n.divide_small(3);
         const uint64_t below = n.lo & ((uint64_t{1} << 46) - 1);
         n.shift_right(46);
@@ -416,7 +416,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
         } else if (fraction > kHalf) {
             ++r;
         }
-        feet = static_cast<float>(static_cast<double>(r) / kPowersDouble[decimals]);
+        feet = static_cast<float>(static_cast<double>(r) / kPowersOfTenDouble[decimals]);
         return true;
     }
     if (decimals < 16) return false;
