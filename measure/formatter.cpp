@@ -114,7 +114,12 @@ void append_part(detail::FormattedLength& out, float value) {
 // the same seven significant digits (".04999542"). Appended to `out`.
 void append_decimal_small_text(detail::FormattedLength& out, float small) {
     char written[detail::kNumberTextRoom];
-    std::string_view text = detail::trim_blanks(std::string_view(written, detail::write_number_text(small, 7, written)));
+    const std::size_t length = detail::write_number_text(small, 7, written);
+    if (length >= 2 && written[0] == ' ' && written[1] == '.') {  // plain form: " .5"
+        out.append(std::string_view(written + 1, length - 1));
+        return;
+    }
+    std::string_view text = detail::trim_blanks(std::string_view(written, length));
     if (text.size() >= 2 && text[0] == '0' && text[1] == '.') text.remove_prefix(1);
     const std::size_t e = text.find('E');
     if (e == std::string_view::npos || e + 2 >= text.size() || text[e + 1] != '-') {
@@ -402,12 +407,15 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
     // Fractions of X are counted in units of 1 / (3 * 2^46).
     constexpr uint64_t kHalf = uint64_t{3} << 45;
     if (decimals <= 8) {
+        // X * 10^places = n / (3 * 2^46) with n = high * 2^46 + low, so its
+        // whole part is high / 3 and what is left, in those units, is
+        // (high mod 3) * 2^46 + low.
         detail::Uint128 n = detail::multiply(t, kPowersOfTen[decimals]);  // below 2^90
-        const uint32_t third = n.divide_small(3);
-        const uint64_t below = n.lo & ((uint64_t{1} << 46) - 1);
+        const uint64_t low = n.lo & ((uint64_t{1} << 46) - 1);
         n.shift_right(46);
-        uint64_t r = n.lo;  // below 2^44
-        const uint64_t fraction = 3 * below + third;
+        const uint64_t high = n.lo;  // below 2^44
+        uint64_t r = high / 3;
+        const uint64_t fraction = ((high % 3) << 46) + low;
         const uint64_t distance = fraction > kHalf ? fraction - kHalf : kHalf - fraction;
         if (distance == 0) {
             r += r & 1;  // an exact tie: X is then a binary fraction the steps carry exactly
@@ -499,13 +507,26 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     // places is the largest denominator with fractions, else the decimals.
     const bool fractions = system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL;
     MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
+    // Imperial: the layout of the style. Codes outside the styles have
+    // neither labels nor a separator.
+    Layout layout;
+    if (style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts))) layout = kImperialLayouts[style];
+    const bool decimal_feet_style = system != SYSTEMMETRIC && layout.arrangement == Arrangement::DecimalFeet;
 
     // The fractional inch as text. Rounded up to a whole inch it is carried
     // into the inches, and from there into the feet.
     detail::FormattedLength small_text;
     if (p.small > 0) {
         bool carry = false;
-        if (fractions) {
+        bool told_by_text = true;  // whether a blank small_text means nothing is shown
+        if (fractions && decimal_feet_style && p.small < 1) {
+            // Decimal feet show no inches: all that counts is whether the
+            // fraction comes to nothing or to a whole inch.
+            const detail::FractionShown shown = detail::fractional_inch_shown(p.small, places);
+            carry = shown == detail::FractionShown::WholeUnit;
+            if (shown == detail::FractionShown::Nothing) p.small = 0;
+            told_by_text = false;
+        } else if (fractions) {
             // The split leaves a fractional inch below 1.
             std::string whole_text;
             char written[16];
@@ -526,6 +547,10 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
             }
         } else if (p.small >= 1) {
             carry = true;
+        } else if (decimal_feet_style) {
+            // Decimal feet show no inches, and the decimals of a fractional
+            // inch are never blank: p.small is kept.
+            told_by_text = false;
         } else {
             append_decimal_small_text(small_text, p.small);
         }
@@ -534,7 +559,7 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
             const float whole_inches = static_cast<float>(p.mid + 12.0L * p.big + 1);
             p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, whole_inches, kAllDecimals);
         }
-        if (blank(small_text.view())) p.small = 0;
+        if (told_by_text && blank(small_text.view())) p.small = 0;
     }
 
     if (system == SYSTEMMETRIC) {
@@ -542,11 +567,7 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
         return;
     }
 
-    // Imperial: the layout of the style. Codes outside the styles have
-    // neither labels nor a separator.
-    Layout layout;
-    if (style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts))) layout = kImperialLayouts[style];
-    if (layout.arrangement == Arrangement::DecimalFeet) {
+    if (decimal_feet_style) {
         p.big = decimal_feet(p, places);
         p.mid = 0;
         p.small = 0;

@@ -322,6 +322,27 @@ std::string_view detail::fractional_inch_fraction(float value, int32_t largest_d
     return fraction_of_millionths(millionths(value), largest_denominator, text);
 }
 
+detail::FractionShown detail::fractional_inch_shown(float value, int32_t largest_denominator) {
+    constexpr uint32_t kMillion = 1000000;
+    const uint32_t q = millionths(value);
+    if (q == 0) return FractionShown::Nothing;
+    if (q >= kMillion) return FractionShown::WholeUnit;
+    // Where q / 10^6 lies more than half a unit of the largest denominator
+    // from 0 and from 1, its numerator there rounds to neither 0 nor the
+    // denominator: the double route errs by at most 2^-32 of a unit at these
+    // sizes, and the product is at least 1 / (2 * 10^6) from such a tie.
+    // (Where no rounding is needed the text is a fraction anyway.)
+    const int64_t largest = largest_denominator;
+    if (largest >= 1 && largest <= (int64_t{1} << 20)) {
+        const int64_t twice = 2 * int64_t{q} * largest;
+        if (twice > kMillion && twice < (2 * largest - 1) * kMillion) return FractionShown::Fraction;
+    }
+    char text[16];
+    const std::string_view shown = fraction_of_millionths(q, largest_denominator, text);
+    if (shown.empty() || shown == "0") return FractionShown::Nothing;
+    return shown == "1" ? FractionShown::WholeUnit : FractionShown::Fraction;
+}
+
 std::string detail::decimal_to_fraction_by_text(float value, int32_t largest_denominator) {
     // Six decimal places, kept in single precision.
     const auto rounded = static_cast<float>(TEXTTONUMBER(FORMATWITHMASK(value, ".######")));

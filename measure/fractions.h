@@ -46,6 +46,10 @@ std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator
 // DECIMALTOFRACTIONSTRING's text of a value from 0 to 1 (exclusive), as a
 // literal or written at the end of `text`.
 std::string_view fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]);
+// What that text comes to, without writing it where that can be told from
+// the value alone: nothing ("0" or empty), a whole unit ("1") or a fraction.
+enum class FractionShown { Nothing, WholeUnit, Fraction };
+FractionShown fractional_inch_shown(float value, int32_t largest_denominator);
 // The integer a fraction's digit run stands for, as FINDFRACTIONINTEXT
 // reads it ("" reads as 0, "0625" as 625, saturating at 2147483647).
 int32_t fraction_run_value(std::string_view run);

@@ -490,6 +490,40 @@ size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]
     return write_digits(d, n, e10, out);
 }
 
+// v below 10^8 as eight digits with leading zeros, two at a time.
+void eight_digits(uint32_t v, char (&eight)[8]) {
+    static constexpr char kPairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+        "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+    const uint32_t high = v / 10000, low = v % 10000;
+    std::memcpy(eight, kPairs + 2 * (high / 100), 2);
+    std::memcpy(eight + 2, kPairs + 2 * (high % 100), 2);
+    std::memcpy(eight + 4, kPairs + 2 * (low / 100), 2);
+    std::memcpy(eight + 6, kPairs + 2 * (low % 100), 2);
+}
+
+// The plain text of D * 10^e, D given by its k digits: the sign byte, then
+// the digits and e zeros (e >= 0), or the digits with the point -e places
+// from the right, led by zeros after the point where -e > k. Returns the
+// length.
+size_t write_plain(bool negative, const char* digits, int k, int e, char (&out)[kNumberTextRoom]) {
+    size_t len = 0;
+    out[len++] = negative ? '-' : ' ';
+    if (e >= 0) {
+        for (int j = 0; j < k; ++j) out[len++] = digits[j];
+        for (int j = 0; j < e; ++j) out[len++] = '0';
+    } else if (k > -e) {
+        for (int j = 0; j < k + e; ++j) out[len++] = digits[j];
+        out[len++] = '.';
+        for (int j = k + e; j < k; ++j) out[len++] = digits[j];
+    } else {
+        out[len++] = '.';
+        for (int j = k; j < -e; ++j) out[len++] = '0';
+        for (int j = 0; j < k; ++j) out[len++] = digits[j];
+    }
+    return len;
+}
+
 // A single m / 2^k (m odd) with 1 to 7 decimals whose exact decimal
 // D * 10^-k has at most n digits, what typed fractional lengths mostly are
 // (6.375, .5, -.25): no rounding to do, and D ends in a digit other than 0
@@ -524,6 +558,65 @@ size_t write_short_single(float value, int n, char (&out)[kNumberTextRoom]) {
     return at;
 }
 
+// A normal single with at most 7 digits asked for, from one 64-bit
+// product: M * 10^s / 2^L = q + f with q its first n digits and 0 <= f < 1.
+// NUMBERTOTEXT rounds the exact value to 18 digits (first_18_digits) and
+// then to n by the digit after the n-th; the first rounding moves f by at
+// most 5e-12, which changes neither that digit nor q unless f lies within
+// 2^-36 of .5, .6 or 1. Away from those the digit after the n-th is f's:
+// q goes up when f >= .6, or when f >= .5 and q is odd. Returns 0 near
+// them, for values outside 2^-37 to 2^23 and for texts in exponent form.
+// Rounded lengths are such singles: 6.38 and .0125, whose exact decimals
+// run to ~20 digits.
+size_t write_single_by_product(float value, int n, char (&out)[kNumberTextRoom]) {
+    if (n > 7) return 0;
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = int((bits >> 23) & 0xFFu);
+    const int L = 150 - biased;  // the value is M / 2^L
+    if (L < 1 || L > 60) return 0;
+    const uint64_t M = (bits & 0x7FFFFFu) | 0x800000u;
+    // The value lies in [2^e2, 2^(e2 + 1)), its first digit at 10^est or
+    // 10^(est + 1) with est = floor(e2 * log10 2).
+    const int e2 = biased - 127;
+    const int est = e2 >= 0 ? e2 * 30103 / 100000 : -((-e2 * 30103 + 99999) / 100000);
+    int s = n - 1 - est;
+    if (s < 0 || s > 12) return 0;  // M * 10^12 < 2^64
+    uint64_t product = M * kPowers10[s];
+    if ((product >> L) >= kPowers10[n]) {
+        if (s == 0) return 0;
+        --s;
+        product = M * kPowers10[s];
+    }
+    auto q = static_cast<uint32_t>(product >> L);
+    if (q < kPowers10[n - 1] || q >= kPowers10[n]) return 0;
+    // f in units of 2^-60.
+    const uint64_t f = (product & ((uint64_t{1} << L) - 1)) << (60 - L);
+    constexpr uint64_t kOne = uint64_t{1} << 60, kHalf = kOne / 2, kMargin = uint64_t{1} << 24;
+    constexpr uint64_t kSixTenths5 = 3 * kOne;  // .6 as 5 f
+    const uint64_t f5 = 5 * f;
+    if (f >= kOne - kMargin || (f > kHalf ? f - kHalf : kHalf - f) <= kMargin ||
+        (f5 > kSixTenths5 ? f5 - kSixTenths5 : kSixTenths5 - f5) <= 5 * kMargin)
+        return 0;
+    int e10 = n - 1 - s;  // of q's first digit
+    if (f5 > kSixTenths5 || (f > kHalf && (q & 1) != 0)) {
+        if (++q == kPowers10[n]) {
+            q = uint32_t(kPowers10[n - 1]);
+            ++e10;
+        }
+    }
+    // q's n digits, of which k are left without trailing zeros, the last
+    // standing at 10^e.
+    char eight[8];
+    eight_digits(q, eight);
+    const char* digits = eight + 8 - n;
+    int k = n;
+    while (k > 1 && digits[k - 1] == '0') --k;
+    const int e = e10 - (k - 1);
+    if (e > 0 ? k + e > n : -e > n) return 0;  // exponent form
+    return write_plain((bits >> 31) != 0, digits, k, e, out);
+}
+
 }  // namespace
 
 size_t detail::write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]) {
@@ -531,8 +624,11 @@ size_t detail::write_number_text(long double value, int digits, char (&out)[kNum
 }
 
 size_t detail::write_number_text(float value, int digits, char (&out)[kNumberTextRoom]) {
-    const size_t short_text = write_short_single(value, std::clamp(digits, 1, 18), out);
+    const int n = std::clamp(digits, 1, 18);
+    const size_t short_text = write_short_single(value, n, out);
     if (short_text != 0) return short_text;
+    const size_t by_product = write_single_by_product(value, n, out);
+    if (by_product != 0) return by_product;
     return write_parts_text(decode_single(value), digits, out);
 }
 

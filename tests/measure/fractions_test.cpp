@@ -234,6 +234,32 @@ TEST(FractionRounding, NumeratorsInIntegersAreThoseOfTheDouble) {
     }
 }
 
+// What a fractional inch comes to (nothing, a whole inch, a fraction) is
+// what its text says, near 0 and 1 and half a unit of the denominator.
+TEST(FractionRounding, WhatAFractionalInchShowsIsWhatItsTextShows) {
+    const int32_t denominators[] = {-3, 0, 1, 2, 3, 4, 8, 16, 64, 100, 1000, 999999, 1 << 20, (1 << 20) + 1, 1000000,
+                                    static_cast<int32_t>(kMax)};
+    std::vector<float> values;
+    for (int32_t q = 0; q <= 1000000; q += q < 2000 || q > 998000 ? 1 : 997) {
+        const float v = static_cast<float>(q) / 1e6f;
+        values.insert(values.end(), {v, std::nextafter(v, 0.0f), std::nextafter(v, 1.0f)});
+    }
+    for (const int32_t d : denominators) {
+        for (int32_t k = 1; k < 8 && d > 0; ++k) values.push_back(static_cast<float>(k) / (2.0f * static_cast<float>(d)));
+    }
+    for (const int32_t d : denominators) {
+        for (const float v : values) {
+            if (!(v > 0 && v < 1)) continue;
+            char text[16];
+            const std::string_view shown = wqj::detail::fractional_inch_fraction(v, d, text);
+            const auto want = shown.empty() || shown == "0" ? wqj::detail::FractionShown::Nothing
+                              : shown == "1"                ? wqj::detail::FractionShown::WholeUnit
+                                                            : wqj::detail::FractionShown::Fraction;
+            ASSERT_EQ(wqj::detail::fractional_inch_shown(v, d), want) << v << " at " << d;
+        }
+    }
+}
+
 // A negative value keeps its sign: "-" and the text of its magnitude.
 TEST(FractionFromDecimal, NegativeValuesKeepTheirSign) {
     struct Case {

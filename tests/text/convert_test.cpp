@@ -226,6 +226,14 @@ TEST(NumberToText, SinglesFromTheirBitsAsWidened) {
             values.push_back(-std::ldexp(static_cast<float>(i * 2047 + 1), -j));
         }
     }
+    // Rounded lengths (6.38, .0125, 1234.567), whose exact decimals run to
+    // ~20 digits, and the singles either side of them.
+    for (int i = 1; i < 20000; ++i) {
+        for (const float f : {static_cast<float>(i) / 100, static_cast<float>(i * 7919) / 1000,
+                              static_cast<float>(i) / 1e6f}) {
+            values.insert(values.end(), {f, std::nextafter(f, 0.0f), std::nextafter(f, 1e9f)});
+        }
+    }
     uint32_t bits = 1;
     for (int i = 0; i < 20000; ++i) {
         bits = bits * 1664525u + 1013904223u;
