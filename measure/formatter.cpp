@@ -374,6 +374,69 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
     return true;
 }
 
+// The plain text of d / 10^decimals for d below 10^7 and decimals up to 7:
+// d's digits followed by -decimals zeros, or with the point `decimals`
+// places from the right, led by zeros after the point where d has fewer
+// digits than that.
+void plain_decimal_text(uint64_t d, int32_t decimals, detail::FeetText& text) {
+    char digits[8];
+    std::size_t k = 0;
+    for (uint64_t rest = d; rest != 0; rest /= 10) digits[7 - k++] = static_cast<char>('0' + rest % 10);
+    const char* first = digits + 8 - k;
+    std::size_t at = 0;
+    if (decimals <= 0) {
+        for (std::size_t j = 0; j < k; ++j) text.bytes[at++] = first[j];
+        for (int32_t j = 0; j < -decimals; ++j) text.bytes[at++] = '0';
+    } else if (k > static_cast<std::size_t>(decimals)) {
+        const std::size_t whole = k - static_cast<std::size_t>(decimals);
+        for (std::size_t j = 0; j < whole; ++j) text.bytes[at++] = first[j];
+        text.bytes[at++] = '.';
+        for (std::size_t j = whole; j < k; ++j) text.bytes[at++] = first[j];
+    } else {
+        text.bytes[at++] = '.';
+        for (std::size_t j = k; j < static_cast<std::size_t>(decimals); ++j) text.bytes[at++] = '0';
+        for (std::size_t j = 0; j < k; ++j) text.bytes[at++] = first[j];
+    }
+    text.size = at;
+}
+
+// The text NUMBERTOTEXT writes with seven digits (blanks trimmed) of the
+// single nearest r / 10^decimals (0 < r < 10^7), where that is r's own
+// text: the single lies within half a unit of its 24th bit of the value
+// x, which is under 0.4 of a unit of x's seventh digit when x's first
+// digits are below 6.71 (2^-24 * 6.71 * 10^6 < 0.4); the single's seventh
+// digit then rounds back to r's, unless x is a power of ten that the
+// single lies just below. Leaves the text empty otherwise, and where the
+// text takes exponent form (more than seven decimals).
+void decimal_feet_text(uint64_t r, int32_t decimals, detail::FeetText& text) {
+    if (r == 0 || r >= kPowersOfTen[7]) return;
+    uint64_t padded = r;
+    while (padded < kPowersOfTen[6]) padded *= 10;
+    if (padded >= 6710000) return;
+    while (r % 10 == 0) {
+        r /= 10;
+        --decimals;
+    }
+    if (r == 1 || decimals > 7) return;
+    plain_decimal_text(r, decimals, text);
+}
+
+// The same text for the single kept / 2^k (kept below 2^25): a whole number
+// below 10^7 is its digits, and m / 2^j (m odd, 1 <= j <= 7) whose exact
+// decimal m * 5^j has at most seven digits is those digits with the point
+// j places from the right (nothing to round); anything else is left empty.
+void binary_feet_text(uint64_t kept, int k, detail::FeetText& text) {
+    if (kept == 0) return;
+    const int zeros = std::countr_zero(kept);
+    const uint64_t m = kept >> zeros;
+    const int j = k - zeros;
+    if (j < -24 || j > 7) return;
+    static constexpr uint64_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
+    const uint64_t d = j <= 0 ? m << -j : m * kFives[j];
+    if (d >= kPowersOfTen[7]) return;
+    plain_decimal_text(d, j < 0 ? 0 : j, text);
+}
+
 // The feet of decimal-feet styles, worked out in integers where that gives
 // what the extended-precision steps give (see decimal_feet). The length
 // (12 big + mid + small) is then a whole number t of 2^-44 inches below
@@ -391,7 +454,7 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
 //   between singles.
 // Anything else (9 to 15 decimals, a length outside that range, near ties)
 // returns false.
-bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet) {
+bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet, detail::FeetText* text) {
     if (!(p.big >= 0 && p.big < 32768 && p.mid >= 0 && p.mid < 12 && p.small >= 0 && p.small < 1)) return false;
     if (p.small != 0 && p.small < 0x1p-20f) return false;
     const auto whole_inches = static_cast<uint64_t>(static_cast<uint32_t>(p.big) * 12u + static_cast<uint32_t>(p.mid));
@@ -425,6 +488,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
             ++r;
         }
         feet = static_cast<float>(static_cast<double>(r) / kPowersOfTenDouble[decimals]);
+        if (text != nullptr) decimal_feet_text(r, decimals, *text);
         return true;
     }
     if (decimals < 16) return false;
@@ -442,6 +506,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
     // kept * 2^(drop - 46), exactly: the power of two built from its bits.
     const auto scale = std::bit_cast<double>(static_cast<uint64_t>(1023 + drop - 46) << 52);
     feet = static_cast<float>(static_cast<double>(kept) * scale);
+    if (text != nullptr) binary_feet_text(kept, 46 - drop, *text);
     return true;
 }
 
@@ -482,9 +547,9 @@ MeasurementParts detail::imperial_parts_by_steps(float inches, int32_t places) {
     return p;
 }
 
-float detail::decimal_feet(const MeasurementParts& p, int32_t places) {
+float detail::decimal_feet(const MeasurementParts& p, int32_t places, FeetText* text) {
     float feet = 0;
-    if (decimal_feet_in_integers(p, places, feet)) return feet;
+    if (decimal_feet_in_integers(p, places, feet, text)) return feet;
     return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
 }
 
@@ -567,8 +632,9 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
         return;
     }
 
+    detail::FeetText feet_text;
     if (decimal_feet_style) {
-        p.big = decimal_feet(p, places);
+        p.big = decimal_feet(p, places, &feet_text);
         p.mid = 0;
         p.small = 0;
     } else if (layout.arrangement == Arrangement::InchesOnly) {
@@ -594,7 +660,11 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
 
     const bool inches_follow = static_cast<long double>(p.mid) + p.small > 0;
     if (p.big > 0) {
-        append_part(text, p.big);
+        if (feet_text.size != 0) {
+            text.append(feet_text.view());
+        } else {
+            append_part(text, p.big);
+        }
         if (big_blank) text.append(' ');
         text.append(big_label);
         if (inches_follow) text.append(separator);

@@ -490,40 +490,6 @@ size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]
     return write_digits(d, n, e10, out);
 }
 
-// v below 10^8 as eight digits with leading zeros, two at a time.
-void eight_digits(uint32_t v, char (&eight)[8]) {
-    static constexpr char kPairs[] =
-        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-        "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
-    const uint32_t high = v / 10000, low = v % 10000;
-    std::memcpy(eight, kPairs + 2 * (high / 100), 2);
-    std::memcpy(eight + 2, kPairs + 2 * (high % 100), 2);
-    std::memcpy(eight + 4, kPairs + 2 * (low / 100), 2);
-    std::memcpy(eight + 6, kPairs + 2 * (low % 100), 2);
-}
-
-// The plain text of D * 10^e, D given by its k digits: the sign byte, then
-// the digits and e zeros (e >= 0), or the digits with the point -e places
-// from the right, led by zeros after the point where -e > k. Returns the
-// length.
-size_t write_plain(bool negative, const char* digits, int k, int e, char (&out)[kNumberTextRoom]) {
-    size_t len = 0;
-    out[len++] = negative ? '-' : ' ';
-    if (e >= 0) {
-        for (int j = 0; j < k; ++j) out[len++] = digits[j];
-        for (int j = 0; j < e; ++j) out[len++] = '0';
-    } else if (k > -e) {
-        for (int j = 0; j < k + e; ++j) out[len++] = digits[j];
-        out[len++] = '.';
-        for (int j = k + e; j < k; ++j) out[len++] = digits[j];
-    } else {
-        out[len++] = '.';
-        for (int j = k; j < -e; ++j) out[len++] = '0';
-        for (int j = 0; j < k; ++j) out[len++] = digits[j];
-    }
-    return len;
-}
-
 // A single m / 2^k (m odd) with 1 to 7 decimals whose exact decimal
 // D * 10^-k has at most n digits, what typed fractional lengths mostly are
 // (6.375, .5, -.25): no rounding to do, and D ends in a digit other than 0
@@ -605,16 +571,46 @@ size_t write_single_by_product(float value, int n, char (&out)[kNumberTextRoom])
             ++e10;
         }
     }
-    // q's n digits, of which k are left without trailing zeros, the last
-    // standing at 10^e.
-    char eight[8];
-    eight_digits(q, eight);
-    const char* digits = eight + 8 - n;
+    // q without its trailing zeros has k digits, the last standing at 10^e.
     int k = n;
-    while (k > 1 && digits[k - 1] == '0') --k;
+    if (q % 10000 == 0) {
+        q /= 10000;
+        k -= 4;
+    }
+    if (q % 100 == 0) {
+        q /= 100;
+        k -= 2;
+    }
+    if (q % 10 == 0) {
+        q /= 10;
+        k -= 1;
+    }
     const int e = e10 - (k - 1);
     if (e > 0 ? k + e > n : -e > n) return 0;  // exponent form
-    return write_plain((bits >> 31) != 0, digits, k, e, out);
+    // The sign byte, then the digits and e zeros, or the digits with the
+    // point -e places from the right (led by zeros after the point where
+    // -e > k); the digits written from the last.
+    out[0] = (bits >> 31) != 0 ? '-' : ' ';
+    size_t len = 0, point = 0;  // point 0: none
+    if (e >= 0) {
+        len = size_t(1 + k + e);
+        for (size_t j = size_t(1 + k); j < len; ++j) out[j] = '0';
+        len -= size_t(e);
+    } else if (k > -e) {
+        len = size_t(2 + k);
+        point = size_t(1 + k + e);
+        out[point] = '.';
+    } else {
+        len = size_t(2 - e);
+        out[1] = '.';
+        for (size_t j = 2; j < len - size_t(k); ++j) out[j] = '0';
+    }
+    for (size_t at = len; k-- > 0;) {
+        if (--at == point) --at;
+        out[at] = char('0' + q % 10);
+        q /= 10;
+    }
+    return e > 0 ? len + size_t(e) : len;
 }
 
 }  // namespace

@@ -132,8 +132,13 @@ TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
         for (const wqj::MeasurementParts& p : parts) {
             const auto want = static_cast<float>(
                 wqj::ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
-            ASSERT_EQ(bits(wqj::detail::decimal_feet(p, places)), bits(want))
-                << p.big << " ft " << p.mid << " in " << p.small << " at " << places;
+            wqj::detail::FeetText text;
+            const float feet = wqj::detail::decimal_feet(p, places, &text);
+            ASSERT_EQ(bits(feet), bits(want)) << p.big << " ft " << p.mid << " in " << p.small << " at " << places;
+            // The feet's text told from the integers is the single's own.
+            if (text.size != 0) {
+                ASSERT_EQ(text.view(), wqj::detail::number_text(feet, 7)) << feet << " at " << places;
+            }
         }
     }
 }
