@@ -477,6 +477,12 @@ TEST(Fields, Delimited) {
     EXPECT_EQ(FIELDCOUNT(many, "|"), (1 << 20) + 1);
     EXPECT_EQ(FIELDAT(many, "|", -2), "ab");
     EXPECT_EQ(FIELDAT(many, "|", -(1 << 20) - 2), "");
+    // Every byte a delimiter: counting lanes that fill up, every tail length.
+    const std::string bars(40003, '|');
+    for (const size_t length : {15, 16, 63, 64, 65, 127, 16319, 16320, 16321, 16385, 40000}) {
+        for (size_t offset = 0; offset < 3; ++offset)
+            EXPECT_EQ(FIELDCOUNT(std::string_view(bars).substr(offset, length), "|"), int32_t(length) + 1) << length;
+    }
 }
 
 }  // namespace
