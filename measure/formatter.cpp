@@ -401,12 +401,12 @@ void plain_decimal_text(uint64_t d, int32_t decimals, detail::FeetText& text) {
 }
 
 // The text NUMBERTOTEXT writes with seven digits (blanks trimmed) of the
-// single nearest r / 10^decimals (0 < r < 10^7), where that is r's own
-// text: the single lies within half a unit of its 24th bit of the value
-// x, which is under 0.4 of a unit of x's seventh digit when x's first
-// digits are below 6.71 (2^-24 * 6.71 * 10^6 < 0.4); the single's seventh
-// digit then rounds back to r's, unless x is a power of ten that the
-// single lies just below. Leaves the text empty otherwise, and where the
+// single nearest x = r / 10^decimals (0 < r < 10^7), where that is r's
+// own text: the single lies within half a unit in its 24th bit of x, which
+// is under 0.4 of a unit in x's seventh digit when x's first digits are
+// below 6.71 (2^-24 * 6.71 * 10^6 < 0.4); the single's seven digits then
+// round back to r's, unless x is a power of ten that the single lies just
+// below. Leaves the text empty otherwise, and where the
 // text takes exponent form (more than seven decimals).
 void decimal_feet_text(uint64_t r, int32_t decimals, detail::FeetText& text) {
     if (r == 0 || r >= kPowersOfTen[7]) return;
@@ -632,6 +632,9 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
         return;
     }
 
+    // Decimal feet: their text, where the integers they are worked out in
+    // tell it, is written from those rather than from the single (a long
+    // chain of dependent steps); the single decides the label.
     detail::FeetText feet_text;
     if (decimal_feet_style) {
         p.big = decimal_feet(p, places, &feet_text);
