@@ -9,6 +9,7 @@
 // writes them with 15 digits, without blanks.
 #include "measure/fractions.h"
 
+#include <bit>
 #include <cstdint>
 #include <cmath>
 #include <cstring>
@@ -318,11 +319,44 @@ std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
 
 int32_t detail::fraction_run_value(std::string_view run) { return run_value(run); }
 
+namespace {
+
+// Whether a value from 0 to 1 (exclusive) is m / d with m odd and d = 2^k
+// (1 <= k <= 6) at most the largest denominator, what typed fractional
+// inches mostly are: a whole number of millionths whose reduced fraction is
+// m / d itself, left as it is at that denominator.
+bool small_binary_fraction(float value, int32_t largest_denominator, uint32_t& m, uint32_t& d) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const uint32_t significand = (bits & 0x7FFFFFu) | 0x800000u;
+    const int zeros = std::countr_zero(significand);
+    const int k = 150 - static_cast<int>(bits >> 23) - zeros;  // the sign bit is clear below 1
+    if ((bits >> 31) != 0 || k < 1 || k > 6 || (int32_t{1} << k) > largest_denominator) return false;
+    m = significand >> zeros;
+    d = uint32_t{1} << k;
+    return true;
+}
+
+}  // namespace
+
 std::string_view detail::fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]) {
+    uint32_t m = 0, d = 0;
+    if (small_binary_fraction(value, largest_denominator, m, d)) {
+        // Both below 100: "m/d" without working out the millionths.
+        std::size_t at = 0;
+        if (m >= 10) text[at++] = static_cast<char>('0' + m / 10);
+        text[at++] = static_cast<char>('0' + m % 10);
+        text[at++] = '/';
+        if (d >= 10) text[at++] = static_cast<char>('0' + d / 10);
+        text[at++] = static_cast<char>('0' + d % 10);
+        return {text, at};
+    }
     return fraction_of_millionths(millionths(value), largest_denominator, text);
 }
 
 detail::FractionShown detail::fractional_inch_shown(float value, int32_t largest_denominator) {
+    uint32_t m = 0, d = 0;
+    if (small_binary_fraction(value, largest_denominator, m, d)) return FractionShown::Fraction;
     constexpr uint32_t kMillion = 1000000;
     const uint32_t q = millionths(value);
     if (q == 0) return FractionShown::Nothing;

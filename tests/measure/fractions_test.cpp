@@ -234,8 +234,9 @@ TEST(FractionRounding, NumeratorsInIntegersAreThoseOfTheDouble) {
     }
 }
 
-// What a fractional inch comes to (nothing, a whole inch, a fraction) is
-// what its text says, near 0 and 1 and half a unit of the denominator.
+// A fractional inch's text is DECIMALTOFRACTIONSTRING's, and what it comes
+// to (nothing, a whole inch, a fraction) is what that text says: near 0 and
+// 1, at half a unit of the denominator and at binary fractions.
 TEST(FractionRounding, WhatAFractionalInchShowsIsWhatItsTextShows) {
     const int32_t denominators[] = {-3, 0, 1, 2, 3, 4, 8, 16, 64, 100, 1000, 999999, 1 << 20, (1 << 20) + 1, 1000000,
                                     static_cast<int32_t>(kMax)};
@@ -247,11 +248,13 @@ TEST(FractionRounding, WhatAFractionalInchShowsIsWhatItsTextShows) {
     for (const int32_t d : denominators) {
         for (int32_t k = 1; k < 8 && d > 0; ++k) values.push_back(static_cast<float>(k) / (2.0f * static_cast<float>(d)));
     }
+    for (int32_t m = 1; m < 256; ++m) values.push_back(static_cast<float>(m) / 256.0f);  // binary fractions
     for (const int32_t d : denominators) {
         for (const float v : values) {
             if (!(v > 0 && v < 1)) continue;
             char text[16];
             const std::string_view shown = wqj::detail::fractional_inch_fraction(v, d, text);
+            ASSERT_EQ(shown, wqj::DECIMALTOFRACTIONSTRING(v, d)) << v << " at " << d;
             const auto want = shown.empty() || shown == "0" ? wqj::detail::FractionShown::Nothing
                               : shown == "1"                ? wqj::detail::FractionShown::WholeUnit
                                                             : wqj::detail::FractionShown::Fraction;
