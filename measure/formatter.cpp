@@ -374,30 +374,11 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
     return true;
 }
 
-// The plain text of d / 10^decimals for d below 10^7 and decimals up to 7:
-// d's digits followed by -decimals zeros, or with the point `decimals`
-// places from the right, led by zeros after the point where d has fewer
-// digits than that.
+// The plain text of d / 10^decimals for 0 < d < 10^7 (see write_point_text).
 void plain_decimal_text(uint64_t d, int32_t decimals, detail::FeetText& text) {
-    char digits[8];
-    std::size_t k = 0;
-    for (uint64_t rest = d; rest != 0; rest /= 10) digits[7 - k++] = static_cast<char>('0' + rest % 10);
-    const char* first = digits + 8 - k;
-    std::size_t at = 0;
-    if (decimals <= 0) {
-        for (std::size_t j = 0; j < k; ++j) text.bytes[at++] = first[j];
-        for (int32_t j = 0; j < -decimals; ++j) text.bytes[at++] = '0';
-    } else if (k > static_cast<std::size_t>(decimals)) {
-        const std::size_t whole = k - static_cast<std::size_t>(decimals);
-        for (std::size_t j = 0; j < whole; ++j) text.bytes[at++] = first[j];
-        text.bytes[at++] = '.';
-        for (std::size_t j = whole; j < k; ++j) text.bytes[at++] = first[j];
-    } else {
-        text.bytes[at++] = '.';
-        for (std::size_t j = k; j < static_cast<std::size_t>(decimals); ++j) text.bytes[at++] = '0';
-        for (std::size_t j = 0; j < k; ++j) text.bytes[at++] = first[j];
-    }
-    text.size = at;
+    int k = 1;
+    while (d >= kPowersOfTen[k]) ++k;
+    text.size = detail::write_point_text(d, k, decimals, text.bytes);
 }
 
 // The text NUMBERTOTEXT writes with seven digits (blanks trimmed) of the

@@ -508,20 +508,8 @@ size_t write_short_single(float value, int n, char (&out)[kNumberTextRoom]) {
     static constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
     const uint64_t d = uint64_t{m} * kFives[k];  // below 2^41
     if (d >= kPowers10[n]) return 0;
-    char digits[20];
-    const int len = int(decimal_digits(d, digits));
-    size_t at = 0;
-    out[at++] = (bits >> 31) != 0 ? '-' : ' ';
-    if (len > k) {
-        for (int i = 0; i < len - k; ++i) out[at++] = digits[i];
-        out[at++] = '.';
-        for (int i = len - k; i < len; ++i) out[at++] = digits[i];
-    } else {
-        out[at++] = '.';
-        for (int i = len; i < k; ++i) out[at++] = '0';
-        for (int i = 0; i < len; ++i) out[at++] = digits[i];
-    }
-    return at;
+    out[0] = (bits >> 31) != 0 ? '-' : ' ';
+    return 1 + write_point_text(d, decimal_length(d), k, out + 1);
 }
 
 // A normal single with at most 7 digits asked for, from one 64-bit
@@ -587,30 +575,8 @@ size_t write_single_by_product(float value, int n, char (&out)[kNumberTextRoom])
     }
     const int e = e10 - (k - 1);
     if (e > 0 ? k + e > n : -e > n) return 0;  // exponent form
-    // The sign byte, then the digits and e zeros, or the digits with the
-    // point -e places from the right (led by zeros after the point where
-    // -e > k); the digits written from the last.
     out[0] = (bits >> 31) != 0 ? '-' : ' ';
-    size_t len = 0, point = 0;  // point 0: none
-    if (e >= 0) {
-        len = size_t(1 + k + e);
-        for (size_t j = size_t(1 + k); j < len; ++j) out[j] = '0';
-        len -= size_t(e);
-    } else if (k > -e) {
-        len = size_t(2 + k);
-        point = size_t(1 + k + e);
-        out[point] = '.';
-    } else {
-        len = size_t(2 - e);
-        out[1] = '.';
-        for (size_t j = 2; j < len - size_t(k); ++j) out[j] = '0';
-    }
-    for (size_t at = len; k-- > 0;) {
-        if (--at == point) --at;
-        out[at] = char('0' + q % 10);
-        q /= 10;
-    }
-    return e > 0 ? len + size_t(e) : len;
+    return 1 + write_point_text(q, k, -e, out + 1);
 }
 
 }  // namespace
