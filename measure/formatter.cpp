@@ -559,24 +559,24 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     if (style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts))) layout = kImperialLayouts[style];
     const bool decimal_feet_style = system != SYSTEMMETRIC && layout.arrangement == Arrangement::DecimalFeet;
 
-    // The fractional inch as text. Rounded up to a whole inch it is carried
-    // into the inches, and from there into the feet.
-    detail::FormattedLength small_text;
+    // The fractional inch as text: a fraction (kept as text until written)
+    // or decimals (written in place when their turn comes; they are never
+    // blank). Rounded up to a whole inch it is carried into the inches, and
+    // from there into the feet.
+    std::string whole_text;
+    char written[16];
+    std::string_view fraction;
+    bool small_decimals = false;
     if (p.small > 0) {
         bool carry = false;
-        bool told_by_text = true;  // whether a blank small_text means nothing is shown
         if (fractions && decimal_feet_style && p.small < 1) {
             // Decimal feet show no inches: all that counts is whether the
             // fraction comes to nothing or to a whole inch.
             const detail::FractionShown shown = detail::fractional_inch_shown(p.small, places);
             carry = shown == detail::FractionShown::WholeUnit;
             if (shown == detail::FractionShown::Nothing) p.small = 0;
-            told_by_text = false;
         } else if (fractions) {
             // The split leaves a fractional inch below 1.
-            std::string whole_text;
-            char written[16];
-            std::string_view fraction;
             if (p.small < 1) {
                 fraction = detail::fractional_inch_fraction(p.small, places, written);
             } else {
@@ -587,26 +587,31 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
             // A fraction below a millionth of an inch rounds to "0": it is
             // nothing to show, not a digit to write after the inches (which
             // would make "1 0 Inches" read back as 0 inches).
-            if (fraction != "0") {
-                small_text.append(' ');
-                small_text.append(fraction);
+            if (fraction == "0" || blank(fraction)) {
+                fraction = {};
+                p.small = 0;
             }
         } else if (p.small >= 1) {
             carry = true;
-        } else if (decimal_feet_style) {
-            // Decimal feet show no inches, and the decimals of a fractional
-            // inch are never blank: p.small is kept.
-            told_by_text = false;
         } else {
-            append_decimal_small_text(small_text, p.small);
+            // Decimal feet show no inches, and the decimals of a fractional
+            // inch are never blank: p.small is kept either way.
+            small_decimals = !decimal_feet_style;
         }
         if (carry) {
-            small_text.keep(0, 0);
+            fraction = {};
             const float whole_inches = static_cast<float>(p.mid + 12.0L * p.big + 1);
             p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, whole_inches, kAllDecimals);
         }
-        if (told_by_text && blank(small_text.view())) p.small = 0;
     }
+    auto append_small_text = [&] {
+        if (small_decimals) {
+            append_decimal_small_text(text, p.small);
+        } else if (!fraction.empty()) {
+            text.append(' ');
+            text.append(fraction);
+        }
+    };
 
     if (system == SYSTEMMETRIC) {
         metric_text(text, system, style, p, places);
@@ -655,10 +660,10 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     }
     if (p.mid > 0) {
         append_part(text, p.mid);
-        if (p.small > 0) text.append(small_text.view());
+        if (p.small > 0) append_small_text();
         append_small_label();
     } else if (p.small > 0) {
-        text.append(small_text.view());
+        append_small_text();
         append_small_label();
     }
     finish(text, small_label);

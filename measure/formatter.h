@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,26 @@ public:
     void append(std::string_view text) {
         // No style comes near the room; a text that did would be a fault
         // here, reported as the export's failure, never written past the end.
-        if (text.size() > kRoom - size_) overflow();
-        for (std::size_t i = 0; i < text.size(); ++i) bytes_[size_ + i] = text[i];
-        size_ += text.size();
+        const std::size_t n = text.size();
+        if (n > kRoom - size_) overflow();
+        char* to = bytes_ + size_;
+        const char* from = text.data();
+        // Labels, digits and separators are short: copied as two words that
+        // may overlap (never reading outside the text), not by a library call.
+        if (n >= 8 && n <= 16) {
+            std::memcpy(to, from, 8);
+            std::memcpy(to + n - 8, from + n - 8, 8);
+        } else if (n >= 4 && n < 8) {
+            std::memcpy(to, from, 4);
+            std::memcpy(to + n - 4, from + n - 4, 4);
+        } else if (n > 0 && n < 4) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        } else if (n > 16) {
+            std::memcpy(to, from, n);
+        }
+        size_ += n;
     }
     void append(char c) {
         if (size_ == kRoom) overflow();
