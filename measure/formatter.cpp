@@ -25,10 +25,23 @@ namespace wqj {
 
 namespace {
 
-// Powers of ten for the integer routes below, as integers and as doubles
-// (all exact).
+// Powers of ten for the integer routes below.
 constexpr uint64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-constexpr double kPowersOfTenDouble[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
+// The single nearest r / 10^decimals (below 2^16, decimals 0 to 8), from
+// a product rather than a quotient (a division is the slowest step on the
+// typing path). The product of r and the double nearest 10^-decimals lies
+// within 2^-52 (relative) of r / 10^decimals. That lies at least 2^-51.6
+// (relative) from every midpoint (2j + 1) / 2^n between two singles
+// (2j + 1 below 2^25): the two differ by at least 1 / (10^decimals 2^n),
+// and 10^decimals <= 10^8 < 2^26.6. It is never a midpoint itself (where it
+// is a binary fraction it is (r / 5^decimals) / 2^decimals, of at most 24
+// significant bits below 2^16, so a single). Both therefore round to the
+// same single.
+constexpr double kTenths[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8};
+float nearest_single(uint64_t r, int decimals) {
+    return static_cast<float>(static_cast<double>(r) * kTenths[decimals]);
+}
 
 // With fractions the split keeps every decimal of the fractional inch
 // (ROUNDTODIGITS caps this at 18); the fraction itself does the rounding.
@@ -335,9 +348,9 @@ bool metric_parts_in_integers(float inches, MeasurementParts& p) {
 // fractional inch has at most the 24 significant bits of the length. That
 // fraction rounded to 0 to 6 decimals is r / 10^places with r found from the
 // exact product; r / 10^places lies at least 2^-45 (relative) from any
-// midpoint between two singles unless it is a single itself, so rounding it
-// to a single through a double gives what rounding it through extended
-// precision does. Returns false (parts untouched) outside these cases.
+// midpoint between two singles unless it is a single itself, so the single
+// nearest it (nearest_single) is what rounding it through extended
+// precision gives. Returns false (parts untouched) outside these cases.
 // No step here raises a floating-point flag, which keeps the export's
 // floating-point guard from having to clear one.
 bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& p) {
@@ -363,7 +376,7 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
             const uint64_t below = scaled & (kOne - 1);
             const uint64_t half = kOne >> 1;
             if (below > half || (below == half && (r & 1) != 0)) ++r;
-            small = static_cast<float>(static_cast<double>(r) / kPowersOfTenDouble[places]);
+            small = nearest_single(r, places);
         } else {
             return false;
         }
@@ -468,7 +481,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
         } else if (fraction > kHalf) {
             ++r;
         }
-        feet = static_cast<float>(static_cast<double>(r) / kPowersOfTenDouble[decimals]);
+        feet = nearest_single(r, decimals);
         if (text != nullptr) decimal_feet_text(r, decimals, *text);
         return true;
     }
