@@ -25,8 +25,28 @@ namespace wqj {
 
 namespace {
 
-// Powers of ten for the integer routes below.
-constexpr uint64_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+// Every power of ten below 2^64, for the integer routes below: 10^n is
+// also the least whole number of n + 1 digits.
+constexpr uint64_t kPowersOfTen[] = {1,
+                                     10,
+                                     100,
+                                     1000,
+                                     10000,
+                                     100000,
+                                     1000000,
+                                     10000000,
+                                     100000000,
+                                     1000000000,
+                                     10000000000,
+                                     100000000000,
+                                     1000000000000,
+                                     10000000000000,
+                                     100000000000000,
+                                     1000000000000000,
+                                     10000000000000000,
+                                     100000000000000000,
+                                     1000000000000000000,
+                                     10000000000000000000u};
 
 // The single nearest r / 10^decimals (below 2^16, decimals 0 to 8), from
 // a product rather than a quotient (a division is the slowest step on the
@@ -53,7 +73,7 @@ struct Layout {
     Arrangement arrangement = Arrangement::FeetInches;
     int32_t big_label = -1;
     int32_t small_label = -1;
-    const char* separator = "";
+    std::string_view separator;
 };
 // Indexed by style code, FORMATFEETINCHESWORDS (0) to FORMATINCHESPLAIN (13).
 constexpr Layout kImperialLayouts[] = {
@@ -74,50 +94,54 @@ constexpr Layout kImperialLayouts[] = {
 };
 static_assert(std::size(kImperialLayouts) == FORMATINCHESPLAIN + 1);
 
-// The decimal digits of a whole number, appended.
+// Each writer below appends to the text at `out` and returns where it
+// ends: the cursor goes in and out by value, in registers.
+using detail::TextCursor;
+
+// The decimal digits of a whole number, appended: counted first, then
+// written in place from the last.
 template <class Unsigned>
-void append_digits(detail::FormattedLength& out, Unsigned value) {
-    char text[20];
-    std::size_t at = sizeof text;
+TextCursor append_digits(TextCursor out, Unsigned value) {
+    std::size_t n = 1;
+    while (n < 20 && static_cast<uint64_t>(value) >= kPowersOfTen[n]) ++n;
+    char* place = out.claim(n);
     do {
-        text[--at] = static_cast<char>('0' + value % 10);
+        place[--n] = static_cast<char>('0' + value % 10);
         value /= 10;
-    } while (value != 0);
-    out.append(std::string_view(text + at, sizeof text - at));
+    } while (n != 0);
+    return out;
 }
 
 // A number written by NUMBERTOTEXT, blanks trimmed at both ends, appended.
 // A whole number below 10^digits, what feet, inches and millimetres mostly
 // are, is its plain digits.
-void append_number(detail::FormattedLength& out, long double value, int digits) {
+TextCursor append_number(TextCursor out, long double value, int digits) {
     static constexpr long double kLimits[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L,
                                               1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
     if (digits >= 1 && digits <= 15 && value >= 0 && value < kLimits[digits]) {
         const uint64_t whole = detail::whole_magnitude(value);
         if (static_cast<long double>(whole) == value) {
             // In 32 bits where the number fits: cheaper on both builds.
-            if (whole <= UINT32_MAX) append_digits(out, static_cast<uint32_t>(whole));
-            else append_digits(out, whole);
-            return;
+            if (whole <= UINT32_MAX) return append_digits(out, static_cast<uint32_t>(whole));
+            return append_digits(out, whole);
         }
     }
     char text[detail::kNumberTextRoom];
     out.append(detail::trim_blanks(std::string_view(text, detail::write_number_text(value, digits, text))));
+    return out;
 }
 
 // A part (feet, inches, metres, millimetres) written with 7 digits. Parts
 // are mostly whole numbers below 10^7, told and converted in single
 // precision here.
-void append_part(detail::FormattedLength& out, float value) {
+TextCursor append_part(TextCursor out, float value) {
     if (value >= 0 && value < 1e7f) {
         const auto whole = static_cast<int32_t>(value);
-        if (static_cast<float>(whole) == value) {
-            append_digits(out, static_cast<uint32_t>(whole));
-            return;
-        }
+        if (static_cast<float>(whole) == value) return append_digits(out, static_cast<uint32_t>(whole));
     }
     char text[detail::kNumberTextRoom];
     out.append(detail::trim_blanks(std::string_view(text, detail::write_number_text(value, 7, text))));
+    return out;
 }
 
 // The decimals of a fractional inch (0 < small < 1) as text: ".5", ".25".
@@ -125,25 +149,25 @@ void append_part(detail::FormattedLength& out, float value) {
 // ("4.999542E-2"); put after the whole inches that would read as another
 // number ("44.999542E-2"), so such a text is written out in plain form with
 // the same seven significant digits (".04999542"). Appended to `out`.
-void append_decimal_small_text(detail::FormattedLength& out, float small) {
+TextCursor append_decimal_small_text(TextCursor out, float small) {
     char written[detail::kNumberTextRoom];
     const std::size_t length = detail::write_number_text(small, 7, written);
     if (length >= 2 && written[0] == ' ' && written[1] == '.') {  // plain form: " .5"
         out.append(std::string_view(written + 1, length - 1));
-        return;
+        return out;
     }
     std::string_view text = detail::trim_blanks(std::string_view(written, length));
     if (text.size() >= 2 && text[0] == '0' && text[1] == '.') text.remove_prefix(1);
     const std::size_t e = text.find('E');
     if (e == std::string_view::npos || e + 2 >= text.size() || text[e + 1] != '-') {
         out.append(text);
-        return;
+        return out;
     }
     std::size_t exponent = 0;
     for (std::size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + std::size_t(text[i] - '0');
     if (exponent < 1 || exponent > 64) {  // not the form of a fractional inch
         out.append(text);
-        return;
+        return out;
     }
     // A point, exponent - 1 zeros and the mantissa digits d[.ddd].
     out.append('.');
@@ -151,10 +175,16 @@ void append_decimal_small_text(detail::FormattedLength& out, float small) {
     for (std::size_t i = 0; i < e; ++i) {
         if (text[i] != '.') out.append(text[i]);
     }
+    return out;
 }
 
 // True when a text is empty or holds only blanks.
-bool blank(std::string_view text) { return TRIMLEFTBLANKS(text).empty(); }
+bool blank(std::string_view text) {
+    for (const char c : text) {
+        if (c != ' ') return false;
+    }
+    return true;
+}
 
 // Trims the assembled text in place; it becomes empty text when nothing but
 // blanks or the small label is left.
@@ -164,7 +194,8 @@ void finish(detail::FormattedLength& text, std::string_view small_label) {
     while (first < last && all[first] == ' ') ++first;
     while (last > first && all[last - 1] == ' ') --last;
     const std::string_view trimmed = all.substr(first, last - first);
-    if (trimmed.empty() || trimmed == detail::trim_blanks(small_label)) {
+    // (A text longer than the label cannot be the label.)
+    if (trimmed.empty() || (trimmed.size() <= small_label.size() && trimmed == detail::trim_blanks(small_label))) {
         text.keep(0, 0);
         return;
     }
@@ -179,7 +210,7 @@ void finish(detail::FormattedLength& text, std::string_view small_label) {
 // (then false, as for lengths outside that range). The text is written as
 // NUMBERTOTEXT writes such a number: no "0" before the point, no trailing
 // zeros.
-bool append_metres_in_integers(detail::FormattedLength& out, const MeasurementParts& p, int32_t places) {
+bool append_metres_in_integers(TextCursor& out, const MeasurementParts& p, int32_t places) {
     if (!(p.big >= 0 && p.big < 1e6f && p.mid >= 0 && p.mid < 1000)) return false;
     const auto metres = static_cast<uint32_t>(p.big);
     const auto millimetres = static_cast<uint32_t>(p.mid);
@@ -200,7 +231,7 @@ bool append_metres_in_integers(detail::FormattedLength& out, const MeasurementPa
         fraction /= 10;
         --decimals;
     }
-    if (r == 0 || whole != 0) append_digits(out, whole);
+    if (r == 0 || whole != 0) out = append_digits(out, whole);
     if (fraction != 0) {
         out.append('.');
         char digits[3];
@@ -215,38 +246,39 @@ bool append_metres_in_integers(detail::FormattedLength& out, const MeasurementPa
 
 void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, const MeasurementParts& p,
                  int32_t places) {
+    TextCursor out = text.cursor();
     switch (style) {
         case FORMATMETERSMILLIMETERSWORDS:
             if (p.big > 0) {
-                append_part(text, p.big);
-                text.append(' ');
-                text.append(detail::measurement_label(system, LABELMETERSWORD, p.big));
+                out = append_part(out, p.big);
+                out.append(' ');
+                out.append(detail::measurement_label(system, LABELMETERSWORD, p.big));
             }
             if (p.mid > 0) {
-                text.append(' ');
-                append_part(text, p.mid);
-                text.append(' ');
-                text.append(detail::measurement_label(system, LABELMILLIMETERSWORD, p.mid));
+                out.append(' ');
+                out = append_part(out, p.mid);
+                out.append(' ');
+                out.append(detail::measurement_label(system, LABELMILLIMETERSWORD, p.mid));
             }
             break;
         case FORMATMETERSMILLIMETERSABBREV:
             if (p.big > 0) {
-                append_part(text, p.big);
-                text.append("m ");
+                out = append_part(out, p.big);
+                out.append("m ");
             }
             if (p.mid > 0) {
-                append_part(text, p.mid);
-                text.append("mm");
+                out = append_part(out, p.mid);
+                out.append("mm");
             }
             break;
         case FORMATMETERSWORDS:
         case FORMATMETERSABBREV:
             if (static_cast<long double>(p.big) + p.mid > 0) {
-                if (!append_metres_in_integers(text, p, places))
-                    append_number(text, ROUNDTODIGITS(static_cast<long double>(p.mid) / 1000 + p.big, places), 15);
-                text.append(' ');
+                if (!append_metres_in_integers(out, p, places))
+                    out = append_number(out, ROUNDTODIGITS(static_cast<long double>(p.mid) / 1000 + p.big, places), 15);
+                out.append(' ');
                 // The word follows the whole metres: 1.5 m is "1.5 Meter".
-                text.append(style == FORMATMETERSWORDS ? detail::measurement_label(system, LABELMETERSWORD, p.big)
+                out.append(style == FORMATMETERSWORDS ? detail::measurement_label(system, LABELMETERSWORD, p.big)
                                                        : std::string_view("m"));
             }
             break;
@@ -261,32 +293,33 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
                 p.mid == static_cast<float>(static_cast<uint32_t>(p.mid))) {
                 // Whole metres and millimetres below 10^7 millimetres: a
                 // whole number of at most 7 digits, written as it is.
-                append_digits(text, static_cast<uint32_t>(p.big) * 1000u + static_cast<uint32_t>(p.mid));
+                out = append_digits(out, static_cast<uint32_t>(p.big) * 1000u + static_cast<uint32_t>(p.mid));
             } else {
                 const long double total = p.mid + 1000.0L * p.big;
                 if (std::isnan(total)) break;
-                append_number(text, total, 7);
+                out = append_number(out, total, 7);
             }
-            if (style == FORMATMILLIMETERSABBREV) text.append(" mm");
+            if (style == FORMATMILLIMETERSABBREV) out.append(" mm");
             break;
         }
         case FORMATMETERSCENTIMETERSABBREV:
             if (p.big > 0) {
-                append_part(text, p.big);
-                text.append("m ");
+                out = append_part(out, p.big);
+                out.append("m ");
             }
             if (p.mid > 0) {
                 // Whole centimetres; the millimetres beyond them are dropped.
                 if (p.mid < 1e9f && p.mid == static_cast<float>(static_cast<uint32_t>(p.mid)))
-                    append_digits(text, static_cast<uint32_t>(p.mid) / 10);
+                    out = append_digits(out, static_cast<uint32_t>(p.mid) / 10);
                 else
-                    append_number(text, INTEGERDIVIDE(p.mid, 10), 15);
-                text.append("cm");
+                    out = append_number(out, INTEGERDIVIDE(p.mid, 10), 15);
+                out.append("cm");
             }
             break;
         default:
             break;
     }
+    text.take(out);
     finish(text, {});
 }
 
@@ -547,7 +580,7 @@ float detail::decimal_feet(const MeasurementParts& p, int32_t places, FeetText* 
     return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
 }
 
-void detail::FormattedLength::overflow() { throw std::length_error("formatted length"); }
+void detail::TextCursor::overflow() { throw std::length_error("formatted length"); }
 
 void detail::FormattedLength::keep(std::size_t first, std::size_t count) {
     if (first != 0 && count != 0) std::memmove(bytes_, bytes_ + first, count);
@@ -568,8 +601,9 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
     // Imperial: the layout of the style. Codes outside the styles have
     // neither labels nor a separator.
-    Layout layout;
-    if (style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts))) layout = kImperialLayouts[style];
+    static constexpr Layout kNoLayout;
+    const Layout& layout =
+        style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts)) ? kImperialLayouts[style] : kNoLayout;
     const bool decimal_feet_style = system != SYSTEMMETRIC && layout.arrangement == Arrangement::DecimalFeet;
 
     // The fractional inch as text: a fraction (kept as text until written)
@@ -617,15 +651,6 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
             p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, whole_inches, kAllDecimals);
         }
     }
-    auto append_small_text = [&] {
-        if (small_decimals) {
-            append_decimal_small_text(text, p.small);
-        } else if (!fraction.empty()) {
-            text.append(' ');
-            text.append(fraction);
-        }
-    };
-
     if (system == SYSTEMMETRIC) {
         metric_text(text, system, style, p, places);
         return;
@@ -640,7 +665,12 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
         p.mid = 0;
         p.small = 0;
     } else if (layout.arrangement == Arrangement::InchesOnly) {
-        p.mid = static_cast<float>(p.mid + 12.0L * p.big);
+        // Whole feet and inches (as the split gives them) below 2^20 feet
+        // sum exactly in single precision.
+        if (p.big >= 0 && p.big < 0x1p20f && p.mid >= 0 && p.mid < 12)
+            p.mid += 12 * p.big;
+        else
+            p.mid = static_cast<float>(p.mid + 12.0L * p.big);
         p.big = 0;
     }
     const int32_t big_kind = layout.big_label;
@@ -651,34 +681,51 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     // Words and abbreviations stand one blank after their number; the marks
     // attach to it.
     const std::string_view big_label = measurement_label(system, big_kind, p.big);
-    const std::string_view small_label =
-        measurement_label(system, small_kind, static_cast<float>(static_cast<long double>(p.mid) + p.small));
+    // The inches count as mid + small summed in extended precision and
+    // stored as a single; the label only asks whether that is above 1,
+    // which 2 or more whole inches and a fractional inch of 0 or more are.
+    const bool inches_of_one_sign = p.mid >= 0 && p.small >= 0;
+    const float counted_inches = inches_of_one_sign && p.mid >= 2
+                                     ? p.mid
+                                     : static_cast<float>(static_cast<long double>(p.mid) + p.small);
+    const std::string_view small_label = measurement_label(system, small_kind, counted_inches);
     const bool big_blank = !big_label.empty() && big_kind != LABELFEETMARK;
     const bool small_blank = !small_label.empty() && small_kind != LABELINCHESMARK;
+    TextCursor out = text.cursor();
+    auto append_small_text = [&] {
+        if (small_decimals) {
+            out = append_decimal_small_text(out, p.small);
+        } else if (!fraction.empty()) {
+            out.append(' ');
+            out.append(fraction);
+        }
+    };
     auto append_small_label = [&] {
-        if (small_blank) text.append(' ');
-        text.append(small_label);
+        if (small_blank) out.append(' ');
+        out.append(small_label);
     };
 
-    const bool inches_follow = static_cast<long double>(p.mid) + p.small > 0;
+    const bool inches_follow = inches_of_one_sign ? p.mid > 0 || p.small > 0
+                                                  : static_cast<long double>(p.mid) + p.small > 0;
     if (p.big > 0) {
         if (feet_text.size != 0) {
-            text.append(feet_text.view());
+            out.append(feet_text.view());
         } else {
-            append_part(text, p.big);
+            out = append_part(out, p.big);
         }
-        if (big_blank) text.append(' ');
-        text.append(big_label);
-        if (inches_follow) text.append(separator);
+        if (big_blank) out.append(' ');
+        out.append(big_label);
+        if (inches_follow) out.append(separator);
     }
     if (p.mid > 0) {
-        append_part(text, p.mid);
+        out = append_part(out, p.mid);
         if (p.small > 0) append_small_text();
         append_small_label();
     } else if (p.small > 0) {
         append_small_text();
         append_small_label();
     }
+    text.take(out);
     finish(text, small_label);
 }
 

@@ -32,7 +32,11 @@ char* allocate_raw(const char* bytes, uint32_t length, bool zero_fill = true) {
     if (block == nullptr) return nullptr;
     for (std::size_t i = 0; i < kPrefix; ++i) block[i] = static_cast<unsigned char>(length >> (8 * i));
     char* payload = reinterpret_cast<char*>(block + kPrefix);
-    if (bytes != nullptr) {
+    if (bytes != nullptr && length >= 8 && length <= 16) {
+        // Most results are short: two word copies that may overlap.
+        std::memcpy(payload, bytes, 8);
+        std::memcpy(payload + length - 8, bytes + length - 8, 8);
+    } else if (bytes != nullptr) {
         std::memcpy(payload, bytes, length);
     } else if (zero_fill) {
         std::memset(payload, 0, length);
