@@ -437,15 +437,16 @@ void plain_decimal_text(uint64_t d, int32_t decimals, detail::FeetText& text) {
 // text takes exponent form (more than seven decimals).
 void decimal_feet_text(uint64_t r, int32_t decimals, detail::FeetText& text) {
     if (r == 0 || r >= kPowersOfTen[7]) return;
-    uint64_t padded = r;
-    while (padded < kPowersOfTen[6]) padded *= 10;
-    if (padded >= 6710000) return;
+    int k = 1;  // r's digits
+    while (r >= kPowersOfTen[k]) ++k;
+    if (r * kPowersOfTen[7 - k] >= 6710000) return;  // its first seven digits
     while (r % 10 == 0) {
         r /= 10;
         --decimals;
+        --k;
     }
     if (r == 1 || decimals > 7) return;
-    plain_decimal_text(r, decimals, text);
+    text.size = detail::write_point_text(r, k, decimals, text.bytes);
 }
 
 // The same text for the single kept / 2^k (kept below 2^25): a whole number
