@@ -25,28 +25,7 @@ namespace wqj {
 
 namespace {
 
-// Every power of ten below 2^64, for the integer routes below: 10^n is
-// also the least whole number of n + 1 digits.
-constexpr uint64_t kPowersOfTen[] = {1,
-                                     10,
-                                     100,
-                                     1000,
-                                     10000,
-                                     100000,
-                                     1000000,
-                                     10000000,
-                                     100000000,
-                                     1000000000,
-                                     10000000000,
-                                     100000000000,
-                                     1000000000000,
-                                     10000000000000,
-                                     100000000000000,
-                                     1000000000000000,
-                                     10000000000000000,
-                                     100000000000000000,
-                                     1000000000000000000,
-                                     10000000000000000000u};
+using detail::kPowersOfTen;
 
 // The single nearest r / 10^decimals (below 2^16, decimals 0 to 8), from
 // a product rather than a quotient (a division is the slowest step on the

@@ -305,27 +305,6 @@ void detail::append_whole_number(std::string& out, int64_t value) {
 
 namespace {
 
-constexpr uint64_t kPowers10[] = {1,
-                                  10,
-                                  100,
-                                  1000,
-                                  10000,
-                                  100000,
-                                  1000000,
-                                  10000000,
-                                  100000000,
-                                  1000000000,
-                                  10000000000,
-                                  100000000000,
-                                  1000000000000,
-                                  10000000000000,
-                                  100000000000000,
-                                  1000000000000000,
-                                  10000000000000000,
-                                  100000000000000000,
-                                  1000000000000000000,
-                                  10000000000000000000u};
-
 // Writes the text of the n-digit value d[0].d[1]...d[n-1] x 10^e10 (its
 // digits already rounded; trailing zeros are dropped here) after the sign
 // byte at out[0]: plain where that needs no more than n digits, else in
@@ -389,18 +368,18 @@ int32_t round_leading_digits(uint64_t top, int len, uint64_t tail, uint64_t unit
     if (unit > 1) {
         const uint64_t half = unit / 2;
         if (tail > half || (tail == half && (sticky || (top & 1) != 0))) ++top;
-        if (top == kPowers10[len]) {
-            top = kPowers10[len - 1];
+        if (top == kPowersOfTen[len]) {
+            top = kPowersOfTen[len - 1];
             ++e10;
         }
     }
     if (n < len) {
-        const uint64_t step = kPowers10[len - n];
+        const uint64_t step = kPowersOfTen[len - n];
         const int next = int(top / (step / 10) % 10);
         top /= step;
         if (next > 5 || (next == 5 && (top & 1) != 0)) ++top;
-        if (top == kPowers10[n]) {
-            top = kPowers10[n - 1];
+        if (top == kPowersOfTen[n]) {
+            top = kPowersOfTen[n - 1];
             ++e10;
         }
         len = n;
@@ -415,7 +394,7 @@ int32_t round_leading_digits(uint64_t top, int len, uint64_t tail, uint64_t unit
 
 int decimal_length(uint64_t v) {
     int len = 1;
-    while (len < 20 && v >= kPowers10[len]) ++len;
+    while (len < 20 && v >= kPowersOfTen[len]) ++len;
     return len;
 }
 
@@ -425,7 +404,7 @@ int32_t digits_of_integer(uint64_t D, int32_t dexp, bool sticky, int n, uint8_t 
     const int len = decimal_length(D);
     const int32_t e10 = len - 1 + dexp;
     if (len <= 18) return round_leading_digits(D, len, 0, 1, false, e10, n, d);
-    const uint64_t unit = kPowers10[len - 18];
+    const uint64_t unit = kPowersOfTen[len - 18];
     return round_leading_digits(D / unit, 18, D % unit, unit, sticky, e10, n, d);
 }
 
@@ -441,8 +420,8 @@ bool digits_of_wide(const Uint128& wide, int32_t dexp, bool sticky, int n, uint8
     const int lq = decimal_length(q);
     if (lq > 18) return false;
     // The first 18 digits: q's and the first 18 - lq of the 19 after it.
-    const uint64_t unit = kPowers10[1 + lq];
-    const uint64_t top = q * kPowers10[18 - lq] + rest / unit;
+    const uint64_t unit = kPowersOfTen[1 + lq];
+    const uint64_t top = q * kPowersOfTen[18 - lq] + rest / unit;
     e10 = round_leading_digits(top, 18, rest % unit, unit, sticky, lq + 19 - 1 + dexp, n, d);
     return true;
 }
@@ -507,7 +486,7 @@ size_t write_short_single(float value, int n, char (&out)[kNumberTextRoom]) {
     if (k < 1 || k > 7 || k > n) return 0;
     static constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
     const uint64_t d = uint64_t{m} * kFives[k];  // below 2^41
-    if (d >= kPowers10[n]) return 0;
+    if (d >= kPowersOfTen[n]) return 0;
     out[0] = (bits >> 31) != 0 ? '-' : ' ';
     return 1 + write_point_text(d, decimal_length(d), k, out + 1);
 }
@@ -536,14 +515,14 @@ size_t write_single_by_product(float value, int n, char (&out)[kNumberTextRoom])
     const int est = e2 >= 0 ? e2 * 30103 / 100000 : -((-e2 * 30103 + 99999) / 100000);
     int s = n - 1 - est;
     if (s < 0 || s > 12) return 0;  // M * 10^12 < 2^64
-    uint64_t product = M * kPowers10[s];
-    if ((product >> L) >= kPowers10[n]) {
+    uint64_t product = M * kPowersOfTen[s];
+    if ((product >> L) >= kPowersOfTen[n]) {
         if (s == 0) return 0;
         --s;
-        product = M * kPowers10[s];
+        product = M * kPowersOfTen[s];
     }
     auto q = static_cast<uint32_t>(product >> L);
-    if (q < kPowers10[n - 1] || q >= kPowers10[n]) return 0;
+    if (q < kPowersOfTen[n - 1] || q >= kPowersOfTen[n]) return 0;
     // f in units of 2^-60.
     const uint64_t f = (product & ((uint64_t{1} << L) - 1)) << (60 - L);
     constexpr uint64_t kOne = uint64_t{1} << 60, kHalf = kOne / 2, kMargin = uint64_t{1} << 24;
@@ -554,8 +533,8 @@ size_t write_single_by_product(float value, int n, char (&out)[kNumberTextRoom])
         return 0;
     int e10 = n - 1 - s;  // of q's first digit
     if (f5 > kSixTenths5 || (f > kHalf && (q & 1) != 0)) {
-        if (++q == kPowers10[n]) {
-            q = uint32_t(kPowers10[n - 1]);
+        if (++q == kPowersOfTen[n]) {
+            q = uint32_t(kPowersOfTen[n - 1]);
             ++e10;
         }
     }
