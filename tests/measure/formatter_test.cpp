@@ -390,6 +390,8 @@ TEST(FormatterMetric, EveryStyle) {
         {1, 6, 0, 0.2f, 3, "0cm"},
         // a millimetre count of seven digits and more
         {1, 4, 0, 1e6f, 3, "2.540005E+7 mm"},
+        // whole metres of eleven digits, written out
+        {1, 3, 0, 1e12f, 0, "25400050896 m"},
     };
     EXPECT_CASES(cases);
 }
