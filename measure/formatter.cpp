@@ -438,8 +438,7 @@ void binary_feet_text(uint64_t kept, int k, detail::FeetText& text) {
     const uint64_t m = kept >> zeros;
     const int j = k - zeros;
     if (j < -24 || j > 7) return;
-    static constexpr uint64_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
-    const uint64_t d = j <= 0 ? m << -j : m * kFives[j];
+    const uint64_t d = j <= 0 ? m << -j : m * detail::kPowersOfFive[j];
     if (d >= kPowersOfTen[7]) return;
     plain_decimal_text(d, j < 0 ? 0 : j, text);
 }

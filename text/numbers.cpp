@@ -484,8 +484,7 @@ size_t write_short_single(float value, int n, char (&out)[kNumberTextRoom]) {
     m >>= zeros;
     const int k = 150 - int(biased) - zeros;  // the value is m / 2^k
     if (k < 1 || k > 7 || k > n) return 0;
-    static constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
-    const uint64_t d = uint64_t{m} * kFives[k];  // below 2^41
+    const uint64_t d = m * kPowersOfFive[k];  // below 2^41
     if (d >= kPowersOfTen[n]) return 0;
     out[0] = (bits >> 31) != 0 ? '-' : ' ';
     return 1 + write_point_text(d, decimal_length(d), k, out + 1);

@@ -32,6 +32,9 @@ inline constexpr uint64_t kPowersOfTen[] = {1,
                                             1000000000000000000,
                                             10000000000000000000u};
 
+// 5^0 to 5^7: m / 2^k (k <= 7) is m * 5^k / 10^k, its exact decimal.
+inline constexpr uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
+
 // The digits of v, no leading zeros ("0" for 0); returns their number.
 inline std::size_t decimal_digits(uint64_t v, char* out) {
     char buf[20];
