@@ -40,6 +40,11 @@ void replace_field(const std::string& record, int32_t position, const std::strin
         const std::string back = take(GETSTRINGPARTFROMSTRINGBYPOSITION(result.c_str(), position, delimiter.c_str()));
         require(back == field, "a replaced field does not read back");
     }
+    // Comma-separated values keep their commas and quotes: a new field with
+    // neither leaves the record with as many fields.
+    if (delimiter.empty() && field.find_first_of(",\"") == std::string::npos)
+        require(PARSECOUNTDLL(result.c_str(), "") == PARSECOUNTDLL(record.c_str(), ""),
+                "a replaced comma-separated field changed the number of fields");
 }
 
 }  // namespace

@@ -124,12 +124,14 @@ bool detail::CommaSeparatedCursor::next(std::string_view& field) {
     if (done_) return false;
     const size_t n = text_.size();
     size_t i = pos_;
+    region_start_ = pos_;
     while (i < n && text_[i] == ' ') ++i;
     size_t comma;
     if (i < n && text_[i] == '"') {
         const size_t close = text_.find('"', i + 1);
         if (close == npos) {  // an unclosed quote runs to the end
             field = text_.substr(i + 1);
+            region_end_ = n;
             done_ = true;
             return true;
         }
@@ -141,9 +143,22 @@ bool detail::CommaSeparatedCursor::next(std::string_view& field) {
         while (end > i && text_[end - 1] == ' ') --end;
         field = text_.substr(i, end - i);
     }
+    region_end_ = comma == npos ? n : comma;
     if (comma == npos) done_ = true;
     else pos_ = comma + 1;
     return true;
+}
+
+std::optional<detail::FieldPlace> detail::comma_separated_region(std::string_view text, int32_t field) {
+    if (field < 1) return std::nullopt;
+    CommaSeparatedCursor cursor(text);
+    std::string_view f;
+    for (int32_t i = 1; cursor.next(f); ++i) {
+        if (i != field) continue;
+        const std::string_view region = cursor.region();
+        return FieldPlace{size_t(region.data() - text.data()), region.size()};
+    }
+    return std::nullopt;
 }
 
 // ---- field services -------------------------------------------------------
@@ -232,26 +247,16 @@ std::string trimmed(std::string joined) {
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text, int32_t position,
                                                            std::string_view field, std::string_view delimiter) {
     if (position < 1) return std::nullopt;
-
-    if (delimiter.empty()) {
-        // Comma-separated values: the fields as read (quotes and outer
-        // blanks gone), joined again with nothing between them, built in
-        // the one pass that reads them.
-        std::string joined;
-        joined.reserve(text.size() + field.size());
-        int64_t number = 0;
-        detail::FieldCursor cursor(text, delimiter);
-        for (std::string_view f; cursor.next(f);) joined.append(++number == position ? field : f);
-        if (position > number) return std::nullopt;
-        return trimmed(std::move(joined));
-    }
-
     // With a delimiter, splitting and joining again with one delimiter
     // between consecutive fields gives back the record itself, so the result
-    // is the record with the one field's bytes exchanged. Nothing is added
-    // at the ends: the record stays within the old length minus the old
-    // field plus the new one, the room the host provides.
-    const auto place = detail::field_place(text, delimiter, position);
+    // is the record with the one field's bytes exchanged. Comma-separated
+    // values are rewritten the same way, the field's whole region between
+    // its commas exchanged, so that no other field loses its commas or
+    // quotes. Nothing is added at the ends: the record stays within the old
+    // length minus the old field plus the new one, the room the host
+    // provides.
+    const auto place = delimiter.empty() ? detail::comma_separated_region(text, position)
+                                         : detail::field_place(text, delimiter, position);
     if (!place) return std::nullopt;
     std::string joined;
     joined.reserve(text.size() - place->length + field.size());
@@ -263,8 +268,9 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
 
 std::optional<detail::FieldPlace> detail::replaced_field_in_place(std::string_view text, int32_t position,
                                                                   std::string_view field, std::string_view delimiter) {
-    if (position < 1 || delimiter.empty()) return std::nullopt;
-    const auto place = field_place(text, delimiter, position);
+    if (position < 1) return std::nullopt;
+    const auto place =
+        delimiter.empty() ? comma_separated_region(text, position) : field_place(text, delimiter, position);
     if (!place) return std::nullopt;
     // The result's first and last bytes: a blank at either end would be
     // trimmed, which only the rebuilt text does.

@@ -29,15 +29,21 @@ namespace detail {
 // stands up to the next double quote (or the end of the text), and what
 // follows that quote up to the next comma is dropped; any other field runs
 // to the next comma and loses its trailing blanks. Each field is a view
-// into the text.
+// into the text. region() is where the field last read stands with all its
+// bytes (blanks, quotes and what follows a closing quote): from just after
+// the comma before it, or the text's start, up to the comma after it, or
+// the text's end.
 class CommaSeparatedCursor {
 public:
     explicit CommaSeparatedCursor(std::string_view text) : text_(text) {}
     bool next(std::string_view& field);
+    std::string_view region() const { return text_.substr(region_start_, region_end_ - region_start_); }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t region_start_ = 0;
+    std::size_t region_end_ = 0;
     bool done_ = false;
 };
 
@@ -48,6 +54,10 @@ struct FieldPlace {
     std::size_t length = 0;
 };
 std::optional<FieldPlace> field_place(std::string_view text, std::string_view delimiter, int32_t field);
+// Where the bytes of field `field` (1 to the field count) of a text read as
+// comma-separated values stand: its whole region between the commas that
+// separate it (see CommaSeparatedCursor::region); nothing outside the record.
+std::optional<FieldPlace> comma_separated_region(std::string_view text, int32_t field);
 
 // Walks the fields of a text from the left, one field per next(), each a
 // view into the text: the pieces between non-overlapping delimiter
@@ -101,8 +111,9 @@ double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std
 // `field`, rejoined with one delimiter between consecutive fields and
 // trimmed of leading and trailing blanks as a whole; nothing for a position
 // outside the record. The new field is not escaped: a delimiter inside it
-// makes more fields. With an empty delimiter the comma-separated values are
-// joined with nothing between them.
+// makes more fields. With an empty delimiter only the bytes between the
+// field's separating commas (or the text's ends) are exchanged, so every
+// other field keeps its commas, quotes and blanks.
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text, int32_t position,
                                                            std::string_view field, std::string_view delimiter);
 std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION2(std::string_view text, int32_t position,
@@ -112,8 +123,8 @@ namespace detail {
 
 // When the record with field `position` replaced by `field` is exactly
 // that: the record's bytes with the field's exchanged, nothing trimmed
-// (a delimiter that is not empty, a position within the record, no blank at
-// either end of the result), where the old field stands; otherwise nothing,
+// (a position within the record, no blank at either end of the result),
+// where the old field's bytes stand; otherwise nothing,
 // and the result is the one SETSTRINGPARTINSTRINGBYPOSITION builds.
 std::optional<FieldPlace> replaced_field_in_place(std::string_view text, int32_t position, std::string_view field,
                                                   std::string_view delimiter);

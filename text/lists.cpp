@@ -80,15 +80,24 @@ RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32
     RemovedItem out;
     out.list.reserve(list.size());
     int64_t number = 0;
-    detail::FieldCursor cursor(list, delimiter);
-    for (std::string_view f; cursor.next(f);) {
+    auto keep = [&](std::string_view item, std::string_view between) {
         if (++number == position) {
             out.removed = true;
-            continue;
+            return;
         }
-        if (!out.list.empty()) out.list += delimiter;
-        out.list += f;
+        if (!out.list.empty()) out.list += between;
+        out.list += item;
+    };
+    if (delimiter.empty()) {
+        // Comma-separated values: each kept item with all its bytes (quotes
+        // and blanks included), joined again by single commas, so the list
+        // reads back as the same items.
+        detail::CommaSeparatedCursor cursor(list);
+        for (std::string_view f; cursor.next(f);) keep(cursor.region(), ",");
+        return out;
     }
+    detail::FieldCursor cursor(list, delimiter);
+    for (std::string_view f; cursor.next(f);) keep(f, delimiter);
     return out;
 }
 

@@ -36,8 +36,9 @@ struct RemovedItem {
 // The list rebuilt from every item except the one at `position`; each kept
 // item is preceded by the delimiter only once the rebuilt list is non-empty,
 // so empty items before the first non-empty kept one vanish. The delimiter
-// is used as given: an empty one reads the list as comma-separated values
-// and joins the kept items with nothing between them.
+// is used as given: an empty one reads the list as comma-separated values,
+// and each kept item keeps all its bytes between its commas (quotes and
+// blanks included), joined again by single commas.
 RemovedItem REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(std::string_view list, int32_t position,
                                                     std::string_view delimiter);
 

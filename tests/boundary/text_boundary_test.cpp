@@ -69,7 +69,9 @@ TEST(BoundaryFields, ReplacingWritesTheRecordIntoAnExactBuffer) {
         {"a,b", 1, "p,q", ",", "p,q,b", 5},    // longer than the old record
         {"a,b", 1, " x", ",", "x,b", 3},
         {"a,b", 2, nullptr, ",", "a,", 2},
-        {"a,b", 1, "z", nullptr, "zb", 2},
+        // a null delimiter reads comma-separated values: every other byte stays
+        {"a,b", 1, "z", nullptr, "z,b", 3},
+        {" \"p,q\" , r", 2, "s", "", "\"p,q\" ,s", 8},
         {"\"a\",\"b\"", 1, "\"c", "\",\"", "\"c\",\"b\"", 7},
         {"a,b,c", 3, "", ",", "a,b,", 4},
         {"a", 1, "", ",", "", 0},
@@ -238,7 +240,7 @@ TEST(BoundaryLists, RemovingRewritesTheListAndKeepsAnEmptyDelimiter) {
         int32_t result;
     } cases[] = {
         {"a,b,c", 2, ",", "a,c", 1}, {",x,y", 3, ",", "x", 1},
-        {"a,,b", 3, ",", "a,", 1},   {",,x", 9, ",", "x", 0},       {"a,b,c", 2, "", "ac", 1},
+        {"a,,b", 3, ",", "a,", 1},   {",,x", 9, ",", "x", 0},       {"a,b,c", 2, "", "a,c", 1},
         {"a,b", 1, nullptr, "b", 1},
         {"a,b,c", 1, ",", "b,c", 1}, {"a", 1, ",", "", 1}, {"a,,c", 1, ",", "c", 1},
         {"aa--bb--cc", 2, "--", "aa--cc", 1}, {"a,b,c", 0, ",", "a,b,c", 0},

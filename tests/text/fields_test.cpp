@@ -95,10 +95,17 @@ TEST(Fields, ReplacingAFieldRejoinsAndTrimsTheRecord) {
         {"x--y--z", 3, "w", "--", "x--y--w"},
         {"aaaa", 2, "b", "aa", "aabaa"},        // fields found from the left, non-overlapping
         {"a\tb", 2, "c\t", "\t", "a\tc\t"},     // tabs are not blanks
-        // empty delimiter: comma-separated values joined with nothing between
-        {"a,b", 2, "x", "", "ax"},
-        {" \"p,q\" , r ,s", 2, "-", "", "p,q-s"},
-        {"a,b", 1, " ", "", "b"},
+        // empty delimiter: comma-separated values; only the bytes between the
+        // field's separating commas are exchanged, every other byte stays
+        {"a,b", 2, "x", "", "a,x"},
+        {"a,b", 1, "x", "", "x,b"},
+        {"\"p,q\",r", 2, "s", "", "\"p,q\",s"},
+        {"  a , b ", 1, "x", "", "x, b"},
+        {"\"p,q\" , r", 1, "s", "", "s, r"},
+        {"a,\"b,c\",d", 3, "x", "", "a,\"b,c\",x"},
+        {" \"p,q\" , r ,s", 2, "-", "", "\"p,q\" ,-,s"},
+        {"a,b", 1, " ", "", ",b"},
+        {"\"p,q", 1, "x", "", "x"},            // an unclosed quote runs to the end
     };
     for (const Case& c : cases) {
         const auto got = SETSTRINGPARTINSTRINGBYPOSITION(c.text, c.position, c.field, c.delimiter);

@@ -91,8 +91,10 @@ TEST(Lists, RemovingRebuildsTheList) {
         {",,x", 0, ",", "x", false},      // rebuilt even when nothing goes: leading empty items vanish
         {"a,,", -1, ",", "a,,", false},   {"x::y::z", 2, "::", "x::z", true},
         // the delimiter is used as given: an empty one reads comma-separated
-        // values and joins the kept items with nothing between them
-        {"a,b,c", 2, "", "ac", true},     {"\"p,q\",r", 2, "", "p,q", true},
+        // values; kept items keep their bytes and are joined by single commas
+        {"a,b,c", 2, "", "a,c", true},    {"\"p,q\",r", 2, "", "\"p,q\"", true},
+        {"a,\"b,c\",d", 3, "", "a,\"b,c\"", true}, {" a , b ,c", 2, "", " a ,c", true},
+        {",\"x\",y", 9, "", "\"x\",y", false},
     };
     for (const Case& c : cases) {
         const RemovedItem got = REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(c.list, c.position, c.delimiter);
