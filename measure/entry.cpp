@@ -1,5 +1,6 @@
 #include "measure/entry.h"
 
+#include <bit>
 #include <string>
 
 #include "wqj_codes.h"
@@ -33,7 +34,28 @@ int32_t leading_blanks(std::string_view text) {
     return static_cast<int32_t>(text.size() - TRIMLEFTBLANKS(text).size());
 }
 
+// Whether the text, separated and read as a whole entry, gives the length
+// bit for bit.
+bool reads_back(std::string_view text, float inches) {
+    int32_t start = 0;
+    int32_t end = 0;
+    const float read = CONVERTTEXTSTRINGVALUETOINCHES(SEPARATEMEASUREMENTSINTEXTSTRING(text), 0, start, end);
+    return std::bit_cast<uint32_t>(read) == std::bit_cast<uint32_t>(inches);
+}
+
 }  // namespace
+
+std::optional<std::string> detail::field_text(int32_t system, int32_t style, int32_t number_style, float inches) {
+    std::string text = GETFORMATEDTEXTFROMINCHES(system, style, number_style, inches, 3);
+    if (reads_back(text, inches)) return text;
+    if (system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL) {
+        for (int32_t denominator = 4; denominator <= 64; ++denominator) {
+            text = GETFORMATEDTEXTFROMINCHES(system, style, number_style, inches, denominator);
+            if (reads_back(text, inches)) return text;
+        }
+    }
+    return std::nullopt;
+}
 
 float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::string_view text, float minimum,
                                              float number_maximum, float maximum, int32_t system, int32_t style,
@@ -91,9 +113,9 @@ float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::strin
         return 0;
     }
 
-    // Accepted: the field shows the length in the host's display style, with
-    // three decimals (or thirds as the largest denominator for fractions).
-    platform::set_window_text(window, GETFORMATEDTEXTFROMINCHES(system, style, number_style, v, 3));
+    // Accepted: the field shows the length in the host's display style when
+    // a text of it reads back as the length; otherwise it keeps the entry.
+    if (const auto shown = detail::field_text(system, style, number_style, v)) platform::set_window_text(window, *shown);
     return v;
 }
 

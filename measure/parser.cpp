@@ -287,20 +287,28 @@ float GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, std::string_view
     };
 
     // The fraction is cut out of s as one block; what stays is read for the
-    // whole number.
-    const std::optional<FoundFraction> fraction = detail::find_fraction(s, backward ? -1 : 0, false);
+    // whole number. Backward, a fraction counts only where it stands
+    // directly before the position (blanks aside): one further back belongs
+    // to an earlier unit's number and is not read a second time.
+    std::optional<FoundFraction> fraction = detail::find_fraction(s, backward ? -1 : 0, false);
     float f = 0;
     std::string_view rest = s;
     std::size_t cut_at = 0;   // where the block stood in s
     std::size_t cut_size = 0;
     if (fraction) {
-        f = fraction->value;
         rest = fraction->remainder;
         cut_size = s.size() >= rest.size() ? s.size() - rest.size() : 0;
         // The block begins with a digit and is followed by a non-digit, so
         // s and the remainder agree exactly up to the block.
         const std::size_t most = std::min(rest.size(), s.size() - cut_size);
         while (cut_at < most && s[cut_at] == rest[cut_at]) ++cut_at;
+        if (backward && cut_at != 0) {
+            fraction.reset();
+            rest = s;
+            cut_at = cut_size = 0;
+        } else {
+            f = fraction->value;
+        }
     }
     const std::size_t rest_lead = leading_blanks(rest);
     rest = detail::trim_blanks(rest);
@@ -346,7 +354,9 @@ float detail::read_number_before(int32_t system, std::string_view text, int32_t 
             while (numerator_start > 0 && is_digit(u[numerator_start - 1])) --numerator_start;
             std::size_t denominator_end = slash + 1;
             while (denominator_end < n && is_digit(u[denominator_end])) ++denominator_end;
-            if (numerator_start < slash && denominator_end > slash + 1) {
+            // Only a fraction that ends the stretch is read with this
+            // number; one further back is an earlier unit's.
+            if (numerator_start < slash && denominator_end == n && denominator_end > slash + 1) {
                 fraction = true;
                 denominator_last = denominator_end - 1;
                 const int32_t numerator = fraction_run_value(u.substr(numerator_start, slash - numerator_start));

@@ -93,7 +93,8 @@ TEST_F(WindowsEntry, AcceptedEntryIsWrittenBackInTheDisplayStyle) {
         const char* entry;
         float want;
         const char* window;
-    } cases[] = {{"6 ' 4 1/2 \"", 76.5f, "6' 4 1/2\""}, {"6 ' 4 1/4 \"", 76.25f, "6' 4 1/3\""}};
+    } cases[] = {{"6 ' 4 1/2 \"", 76.5f, "6' 4 1/2\""}, {"6 ' 4 1/4 \"", 76.25f, "6' 4 1/4\""},
+                   {"2 1/128 in", 2.0078125f, "2 1/128 in"}};  // no text reads back: left as typed
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
         const Outcome o = enter(c.entry);

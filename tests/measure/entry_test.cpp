@@ -4,6 +4,7 @@
 #ifndef _WIN32
 
 #include "measure/entry.h"
+#include "measure/units.h"
 
 #include <gtest/gtest.h>
 
@@ -61,17 +62,38 @@ TEST(Entry, AcceptedEntriesAreWrittenBackInTheDisplayStyle) {
         const char* entry;
         float want;
         const char* window;
+        int32_t system = 0, style = 6, number_style = 0;
     } cases[] = {
         {"6 ' 4 1/2 \"", 76.5f, "6' 4 1/2\""},
-        // the write-back uses 3 as the largest denominator: a quarter becomes a third
-        {"6 ' 4 1/4 \"", 76.25f, "6' 4 1/3\""},
         {"12 in", 12, "1'"},
         {"1 ft 6 in", 18, "1' 6\""},
+        {"6 ' 4 1/3 \"", 76.333336f, "6' 4 1/3\""},
+        // written back at thirds only where that reads back as the same length;
+        // else at the smallest largest denominator from 4 to 64 that does
+        {"6 ' 4 1/4 \"", 76.25f, "6' 4 1/4\""},
+        {"6 ' 4 3/4 \"", 76.75f, "6' 4 3/4\""},
+        {"11 7/8 in", 11.875f, "11 7/8\""},
+        {"4 7/16 in", 4.4375f, "4 7/16\""},
+        {"1 5/7 in", 1.7142857f, "1 5/7\""},
+        {"1/128 in", 0.0078125f, "1/128 in"},  // no sixty-fourth reads back: left as typed
+        // no text of the style reads back as the length: the field is left as typed
+        {"6 ft 4 in", 76, "6 ft 4 in", 0, 3, 1},             // 6.333 Feet reads 75.996
+        {"1 m", 39.369999f, "1 m", 1, 0, 1},                 // 999 Millimeters
+        {"2540.5 mm", wqj::MILLIMETERSTOINCHES(2540.5f), "2540.5 mm", 1, 0, 1},     // 2 Meters 540 Millimeters
+        {"2.5 m", wqj::MILLIMETERSTOINCHES(2500), "2.5 m", 1, 3, 1},                // 2.499 m
+        {"25.4 mm", wqj::MILLIMETERSTOINCHES(25.4f), "25.4 mm", 1, 4, 0},        // 25 mm
+        {"2 in", 2, "2\"", 0, 6, 1},                         // decimals that read back
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
-        const Outcome o = enter(c.entry);
-        EXPECT_EQ(o.result, c.want);
+        Field f;
+        f.minimum = 0;
+        f.number_maximum = 0;
+        f.system = c.system;
+        f.style = c.style;
+        f.number_style = c.number_style;
+        const Outcome o = enter(c.entry, f);
+        EXPECT_EQ(o.result, c.want) ;
         EXPECT_EQ(o.window_text, c.window);
         EXPECT_EQ(o.message, "");
         EXPECT_FALSE(o.focused);

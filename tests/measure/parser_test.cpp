@@ -146,9 +146,10 @@ TEST(ParserInches, EntriesWithFractions) {
         {"4 - 1/2 in", 0.5f},      {"4-1/2 in", 0.5f},
         // metric amounts take fractions too
         {"2 1/2 m", wqj::MILLIMETERSTOINCHES(2500)},
-        // the fraction read backward is the last one before the word, wherever
-        // it stands: "1/2 FT 3 IN" takes 3 1/2 inches and 1/2 foot
-        {"1/2 FT 3 IN", 9.5f},
+        // a fraction is read with the number directly before its own word,
+        // never a second time with a later unit's number
+        {"1/2 FT 3 IN", 9},        {"5 1/2 ' 3 \"", 69},     {"1/2 yd 1 ft", 30},
+        {"4 1/2 \" 6 '", 76.5f},  {"6 ' 4 1/2 \" 1/4 yd", 85.5f},
         // a zero denominator gives an infinite amount
         {"1/0 in", std::numeric_limits<float>::infinity()},
     };
@@ -230,7 +231,7 @@ TEST(ParserInches, NumberAboveTheMaximumGivesItsUnitCodeAndPosition) {
         // whole number and fraction are checked together and marked together
         {"13 1/2 in", 12, -6, 1, 6},
         {"11 3/2 in", 12, -6, 1, 6},
-        {"1/2 FT 13 IN", 12, -6, 1, 9},
+        {"1/2 FT 13 IN", 12, -6, 8, 9},
         {"11 1/2 in", 12, 11.5f, kUnset, kUnset},
     };
     for (const Case& c : cases) {
@@ -312,8 +313,9 @@ TEST(ParserByPosition, FractionsAndWhereTheyStand) {
         {0, "03/16 IN", 5, -1, 0.1875f, 1, 5},
         {1, "3/4", 3, -1, 0.75f, 1, 3},             // fractions are found in either system
         {0, "4 - 1/2", 7, -1, 0.5f, 5, 7},
-        // the fraction at 1 to 3 and the number at 8 are read together
-        {0, "1/2 FT 3 IN", 8, -1, 3.5f, 1, 8},
+        // backward, a fraction further back than the number is not read
+        {0, "1/2 FT 3 IN", 8, -1, 3, 8, 8},
+        {0, "5 1/2 ' 3", 9, -1, 3, 9, 9},
         // the last fraction; before it, system 0 takes "3/4" as a number run (3)
         {0, "1 3/4 5/8", 9, -1, 3.625f, 3, 9},
         {1, "1 3/4 5/8", 9, -1, 4.625f, 5, 9},

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "measure/entry.h"
 #include "text/convert.h"
 #include "tools/wqj/commands.h"
 #include "wqjdll.h"
@@ -284,6 +286,7 @@ struct Verdict {
     float result;
     bool accepted;
     std::string text;
+    bool left_as_typed = false;  // accepted, but no text of the style reads back as the length
 };
 
 Verdict validate(const std::string& separated, float minimum, float number_maximum, float maximum, int32_t system,
@@ -314,7 +317,8 @@ Verdict validate(const std::string& separated, float minimum, float number_maxim
         return {0, false, "The minimum value for this measurement is " + trimmed_number(r, 15) +
                               (r > 1 ? " inches." : " inch.")};
     }
-    return {v, true, take(GETFORMATEDTEXTFROMINCHES(system, style, number_style, v, 3))};
+    const std::optional<std::string> shown = wqj::detail::field_text(system, style, number_style, v);
+    return {v, true, shown.value_or(""), !shown};
 }
 
 int run_try(const Args& args) {
@@ -379,9 +383,12 @@ int run_try(const Args& args) {
             .add("verdict", JsonObject{}
                                 .boolean("accepted", verdict.accepted)
                                 .add("result", json_number(verdict.result))
-                                .text(verdict.accepted ? "field" : "message", verdict.text)
+                                .add(verdict.accepted ? "field" : "message",
+                                     verdict.left_as_typed ? "null" : json_text(verdict.text))
                                 .str());
         emit(o);
+    } else if (verdict.left_as_typed) {
+        std::printf("verdict    accepted, %s inches; the field is left as typed\n", single_text(verdict.result).c_str());
     } else if (verdict.accepted) {
         std::printf("verdict    accepted, %s inches; the field becomes: %s\n", single_text(verdict.result).c_str(),
                     verdict.text.empty() ? "(empty text)" : verdict.text.c_str());
@@ -433,7 +440,9 @@ void add_try_command(std::vector<Command>& list) {
          "             same length\n"
          "  verdict    what validated entry (CONVERTTEXTSTRINGVALUETOINCHESERRORMSG)\n"
          "             does with the separated entry: accepted with the text the field\n"
-         "             becomes (in --style CODE, default 6 imperial, 3 metric), or the\n"
+         "             becomes (in --style CODE, default 6 imperial, 3 metric; only a\n"
+         "             text that reads back as the same length, else the field is left\n"
+         "             as typed), or the\n"
          "             \"Measurement Error\" message. Limits in inches: --min (default\n"
          "             0), --max (default none), --number-max (per number, in its own\n"
          "             unit; default none). The messages round to --places decimals.\n"
