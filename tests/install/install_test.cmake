@@ -47,7 +47,7 @@ run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
 file(GLOB_RECURSE installed RELATIVE ${prefix} LIST_DIRECTORIES false ${prefix}/*)
 normalise_files(installed ${installed})
 set(package_files lib/cmake/wqjdll/wqjdllConfig.cmake lib/cmake/wqjdll/wqjdllConfigVersion.cmake
-    lib/cmake/wqjdll/wqjdllTargets.cmake lib/cmake/wqjdll/wqjdllTargets-CONFIG.cmake)
+    lib/cmake/wqjdll/wqjdllTargets.cmake lib/cmake/wqjdll/wqjdllTargets-CONFIG.cmake lib/pkgconfig/wqjdll.pc)
 if(WINDOWS)
   set(expected bin/WQJDLL.dll bin/wqj.exe lib/libWQJDLL.dll.a lib/WQJDLL.def include/wqjdll.h ${package_files})
 else()
