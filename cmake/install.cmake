@@ -5,16 +5,20 @@
 #   bin/wqj.exe                       bin/wqj (finds ../lib by its RUNPATH)
 #   lib/libWQJDLL.dll.a (stdcall)     include/wqjdll.h
 #   lib/WQJDLL.def                    lib/cmake/wqjdll/ (package config)
-#   include/wqjdll.h
+#   include/wqjdll.h                  lib/pkgconfig/wqjdll.pc
 #   lib/cmake/wqjdll/ (package config)
+#   lib/pkgconfig/wqjdll.pc
 #
-# A CMake host then writes find_package(wqjdll) and links wqjdll::wqjdll.
+# A CMake host then writes find_package(wqjdll) and links wqjdll::wqjdll;
+# any other build takes its flags from `pkg-config --cflags --libs wqjdll`
+# (a mingw-w64 host links the import library through it).
 # The static core (wqjcore) and GoogleTest are never installed.
 
 set(WQJ_INSTALL_BINDIR bin)
 set(WQJ_INSTALL_LIBDIR lib)
 set(WQJ_INSTALL_INCLUDEDIR include)
 set(WQJ_INSTALL_CMAKEDIR ${WQJ_INSTALL_LIBDIR}/cmake/wqjdll)
+set(WQJ_INSTALL_PKGCONFIGDIR ${WQJ_INSTALL_LIBDIR}/pkgconfig)
 
 # The same name inside this project as for hosts that find the package.
 add_library(wqjdll::wqjdll ALIAS wqjdll)
@@ -75,6 +79,24 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/wqjdllConfigVersion
   VERSION ${PROJECT_VERSION} COMPATIBILITY ${WQJ_COMPATIBILITY})
 install(FILES ${CMAKE_BINARY_DIR}/package/wqjdllConfig.cmake ${CMAKE_BINARY_DIR}/package/wqjdllConfigVersion.cmake
   DESTINATION ${WQJ_INSTALL_CMAKEDIR})
+
+# ---- the pkg-config file -------------------------------------------------
+# Its prefix is relative to the file's own folder (${pcfiledir}), not the
+# configured install prefix, so `cmake --install --prefix X` and a moved
+# tree both give the right folders.
+file(RELATIVE_PATH WQJ_PC_PREFIX_FROM_PCDIR /prefix/${WQJ_INSTALL_PKGCONFIGDIR} /prefix)
+string(REGEX REPLACE "/$" "" WQJ_PC_PREFIX_FROM_PCDIR "${WQJ_PC_PREFIX_FROM_PCDIR}")
+if(WIN32)
+  # -lWQJDLL finds the stdcall import library libWQJDLL.dll.a; oleaut32
+  # frees the library's strings, as with wqjdll::wqjdll.
+  set(WQJ_PC_LIBRARY WQJDLL)
+  set(WQJ_PC_EXTRA_LIBS " -loleaut32")
+else()
+  set(WQJ_PC_LIBRARY wqjdll)
+  set(WQJ_PC_EXTRA_LIBS "")
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wqjdll.pc.in ${CMAKE_BINARY_DIR}/package/wqjdll.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/package/wqjdll.pc DESTINATION ${WQJ_INSTALL_PKGCONFIGDIR})
 
 # ---- packages: a ZIP of the DLL build, a .tar.gz of the native one -------
 set(CPACK_PACKAGE_NAME wqjdll)

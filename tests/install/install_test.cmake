@@ -3,11 +3,12 @@
 # static core or GoogleTest); the native library has its SONAME and the
 # installed wqj finds it through its RUNPATH; the installed wqj runs; both
 # sample hosts build against the installed package with find_package(wqjdll)
-# (cross-built with the same toolchain for the DLL) and run; CPack makes
-# the promised archive with the same files.
+# (cross-built with the same toolchain for the DLL) and run; a host built
+# with no more than the flags of `pkg-config --cflags --libs wqjdll` runs;
+# CPack makes the promised archive with the same files.
 #
 # -DBUILD_DIR -DHOSTS_DIR -DWORK_DIR -DGENERATOR -DTOOLCHAIN -DEMULATOR
-# -DWINDOWS -DVERSION -DHEADER -DDEF
+# -DC_COMPILER -DDL_LIBS -DWINDOWS -DVERSION -DHEADER -DDEF
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -47,7 +48,7 @@ run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
 file(GLOB_RECURSE installed RELATIVE ${prefix} LIST_DIRECTORIES false ${prefix}/*)
 normalise_files(installed ${installed})
 set(package_files lib/cmake/wqjdll/wqjdllConfig.cmake lib/cmake/wqjdll/wqjdllConfigVersion.cmake
-    lib/cmake/wqjdll/wqjdllTargets.cmake lib/cmake/wqjdll/wqjdllTargets-CONFIG.cmake)
+    lib/cmake/wqjdll/wqjdllTargets.cmake lib/cmake/wqjdll/wqjdllTargets-CONFIG.cmake lib/pkgconfig/wqjdll.pc)
 if(WINDOWS)
   set(expected bin/WQJDLL.dll bin/wqj.exe lib/libWQJDLL.dll.a lib/WQJDLL.def include/wqjdll.h ${package_files})
 else()
@@ -145,6 +146,56 @@ file(READ ${hosts}/CMakeCache.txt cache)
 if(NOT cache MATCHES "wqjdll_DIR:PATH=${prefix}/lib/cmake/wqjdll")
   message(FATAL_ERROR "find_package(wqjdll) did not find the installed package in ${prefix}")
 endif()
+
+# ---- a host built with pkg-config's flags ----------------------------------
+# The .pc file is found through PKG_CONFIG_PATH, names this version and
+# resolves to the installed folders (not to the configured install prefix:
+# this prefix was given at install time). linked_host is built with its
+# flags alone (natively with an rpath to the library folder); natively
+# sample_host, which loads the library by name, takes only --cflags and
+# finds libwqjdll.so.0 through LD_LIBRARY_PATH.
+find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
+set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+run("pkg-config --modversion wqjdll" ${PKG_CONFIG} --modversion wqjdll)
+string(STRIP "${run_output}" pc_version)
+if(NOT pc_version STREQUAL VERSION)
+  message(FATAL_ERROR "pkg-config gives wqjdll version \"${pc_version}\", expected ${VERSION}")
+endif()
+foreach(pair includedir=include libdir=lib)
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 variable)
+  list(GET pair 1 folder)
+  run("pkg-config --variable=${variable} wqjdll" ${PKG_CONFIG} --variable=${variable} wqjdll)
+  string(STRIP "${run_output}" pc_${variable})
+  file(REAL_PATH "${pc_${variable}}" resolved)
+  file(REAL_PATH "${prefix}/${folder}" wanted)
+  if(NOT resolved STREQUAL wanted)
+    message(FATAL_ERROR "wqjdll.pc's ${variable} is ${pc_${variable}}, not the installed ${prefix}/${folder}")
+  endif()
+endforeach()
+run("pkg-config --cflags --libs wqjdll" ${PKG_CONFIG} --cflags --libs wqjdll)
+separate_arguments(pc_flags UNIX_COMMAND "${run_output}")
+run("pkg-config --cflags wqjdll" ${PKG_CONFIG} --cflags wqjdll)
+separate_arguments(pc_cflags UNIX_COMMAND "${run_output}")
+set(pc_hosts ${WORK_DIR}/pkg-config-hosts)
+file(MAKE_DIRECTORY ${pc_hosts})
+if(WINDOWS)
+  file(COPY ${prefix}/bin/WQJDLL.dll DESTINATION ${pc_hosts})
+  set(program ${pc_hosts}/linked_host.exe)
+  run("building linked_host with pkg-config's flags" ${C_COMPILER} ${HOSTS_DIR}/linked_host.c -o ${program} ${pc_flags})
+  run("linked_host built with pkg-config's flags" ${EMULATOR} ${program})
+else()
+  set(program ${pc_hosts}/linked_host)
+  run("building linked_host with pkg-config's flags" ${C_COMPILER} ${HOSTS_DIR}/linked_host.c -o ${program} ${pc_flags}
+      -Wl,-rpath,${pc_libdir})
+  run("linked_host built with pkg-config's flags" ${program})
+  set(program ${pc_hosts}/sample_host)
+  list(TRANSFORM DL_LIBS PREPEND -l OUTPUT_VARIABLE dl_flags)
+  run("building sample_host with pkg-config's --cflags" ${C_COMPILER} ${HOSTS_DIR}/sample_host.c -o ${program} ${pc_cflags}
+      ${dl_flags})
+  run("sample_host with LD_LIBRARY_PATH" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${pc_libdir} ${program})
+endif()
+message(STATUS "built with pkg-config: ${pc_flags}")
 
 # ---- CPack -----------------------------------------------------------------
 run("cpack" ${CMAKE_CPACK_COMMAND} --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/package)
