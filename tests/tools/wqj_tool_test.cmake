@@ -177,7 +177,15 @@ expect_output(0 "^\\{\"inches\":76\\.5,\"system\":\"imperial\",\"fractions\":tru
 if(NOT EMULATOR)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt "2 m 50 cm\r\n")
   expect_output(0 "inches     98\\.425\n" parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt)
-  expect_streams("" 1 "^$" "cannot read the file" parse --file ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  # Unreadable input, by one rule for every command: exit 1 with the reason.
+  expect_streams("" 1 "^$" "cannot read the file '.*no-such-file': No such file" parse --file ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  expect_streams("" 1 "^$" "wqj parse: cannot read the file '.*': Is a directory" parse --file ${CMAKE_CURRENT_BINARY_DIR})
+  expect_streams("" 1 "^$" "wqj call: cannot read the file '.*': Is a directory" call --script ${CMAKE_CURRENT_BINARY_DIR})
+  expect_streams("" 1 "^$" "wqj call: cannot read the file '.*no-such-file': No such file" call --script ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  # A NUL byte: the library reads the text only up to it.
+  execute_process(COMMAND printf "6 ft\\0004 in" OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
+  expect_streams("" 0 "inches     72\n" "warning: the text holds a NUL byte at byte 5 of 9; the library reads it only up to there"
+    parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
   execute_process(COMMAND ${WQJ} papers OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
   if(NOT status EQUAL 1 OR NOT err MATCHES "cannot write the output")
     message(FATAL_ERROR "wqj papers > /dev/full: exit ${status}, ${err}")

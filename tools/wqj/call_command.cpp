@@ -2,6 +2,7 @@
 // export table (wqj_export_list.inc, made from exports/exports.txt), and shows
 // the result and everything the export wrote back.
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -590,15 +591,22 @@ std::vector<std::string> split_line(std::string_view line) {
 // reported on standard error ("line N: ...") and the script goes on; the
 // exit status is then 2.
 int run_script(const std::string& path, const Options& defaults) {
+    const std::string what = path == "-" ? "standard input" : "the file " + brief(path);
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
-    if (in == nullptr) throw UsageError{"cannot read the script '" + path + "'"};
+    if (in == nullptr) unreadable(what, errno);
     int status = 0;
+    int error = 0;  // of a failed read
     long line_number = 0;
     std::string line;
     int c = 0;
     while (c != EOF) {
         line.clear();
+        errno = 0;
         while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
+        if (c == EOF && std::ferror(in)) {
+            error = errno;
+            break;
+        }
         if (c == EOF && line.empty()) break;
         ++line_number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -616,7 +624,9 @@ int run_script(const std::string& path, const Options& defaults) {
         }
         std::fflush(stdout);
     }
+    const bool failed = std::ferror(in) != 0;
     if (in != stdin) std::fclose(in);
+    if (failed) unreadable(what, error);
     return status;
 }
 

@@ -1,8 +1,8 @@
 // wqj: the command-line tool over WQJDLL. `wqj --help` lists the commands;
 // `wqj COMMAND --help` explains one. Exit status 0 on success, 1 when what
 // was asked for is not there, nothing was read or it was refused (and when
-// the output could not be written), 2 on a usage error; every message goes
-// to standard error.
+// the input could not be read or the output could not be written), 2 on a
+// usage error; every message goes to standard error.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -34,7 +34,8 @@ void print_overview() {
     std::printf("\nEvery command takes --json (one JSON object per result), \"--opt value\" or\n"
                 "\"--opt=value\", and \"--\" to end the options. Commands that read a text take it\n"
                 "also from standard input (-) or a file (--file PATH). Exit status: 0 done,\n"
-                "1 not found, nothing read or refused, 2 a usage error.\n");
+                "1 not found, nothing read, refused, or input or output that failed,\n"
+                "2 a usage error.\n");
 }
 
 // The library file this process has loaded.
