@@ -79,7 +79,9 @@ expect_output(0 "^\\(null\\)\n$" call GETITEMTYPESCODESTRING 1 0)
 expect_output(0 "^0\\.003937\n$" call MILLIMETERSTOINCHES 0.1)
 expect_output(0 "^0\\.7168146928204138\n$" call ROTATERADIANSVALUE 6 1)
 expect_output(0 "^-inf\n$" call INCHESTOMILLIMETERS -inf)
-expect_output(0 "^inf\n$" call INCHESTOMILLIMETERS 1e400)
+# Infinities are typed as inf; a number beyond the type's range is refused.
+expect_streams("" 2 "^$" "inches '1e400' is not a number in a double's range" call INCHESTOMILLIMETERS 1e400)
+expect_streams("" 2 "^$" "millimeters '1e39' is not a number in a float's range" call MILLIMETERSTOINCHES 1e39)
 expect_output(0 "^$" call SETPAPERINFOWIDTH 0 9)
 # Integers: hexadecimal and values above 2147483647 are 32-bit patterns.
 expect_output(0 "^-16\n$" call SHIFTBITSLEFT 0xFFFFFFFF 4)
@@ -158,6 +160,11 @@ expect_streams("" 2 "^$" "did you mean GETFORMATEDTEXTFROMINCHES\\?" call GETFOR
 expect_streams("" 2 "^$" "unknown command 'pars'; did you mean 'parse'\\?" pars)
 string(REPEAT "y" 5000 long_argument)
 expect_streams("" 2 "^$" "unknown unit 'y+'\\.\\.\\. \\(5000 bytes\\)" convert 1 ${long_argument} mm)
+# ---- what a new user tripped over, and what the tool says now ----
+expect_streams("" 2 "^$" "inches '1e39' is out of range for a single" format 1e39)
+expect_streams("" 2 "^$" "value '1e39' is out of range: in -> ft goes beyond the largest single" convert 1e39 in ft)
+expect_streams("" 2 "^$" "value '1e308' is out of range: in -> mm goes beyond the largest double" convert 1e308 in mm)
+expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
 # Options: --opt=value, and -- ends them.
 expect_output(0 "^\\{\"action\":\"decimal\",\"text\":\"-0\\.5\",\"result\":\"-1/2\"\\}\n$" fraction decimal --json -- -0.5)
 # Text from standard input ("-"), one line ending dropped.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -138,13 +139,17 @@ F parse_float(const std::string& text, const std::string& what) {
     if (!s.empty() && s[0] == '+') s.remove_prefix(1);
     F v{};
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    // Out of range reads as infinity or zero, as a host's conversion does.
+    // Too small a number reads as the nearest (a subnormal or zero); too
+    // large a one is refused, as an infinity is given as inf or -inf.
     const bool range = r.ec == std::errc::result_out_of_range;
     if (s.empty() || (r.ec != std::errc{} && !range) || r.ptr != s.data() + s.size()) bad(what, text, "a number");
     if (range) {
         const std::string digits(s);
         if constexpr (std::is_same_v<F, float>) v = std::strtof(digits.c_str(), nullptr);
         else v = std::strtod(digits.c_str(), nullptr);
+        if (std::isinf(v))
+            bad(what, text, std::is_same_v<F, float> ? "a number in a float's range (inf is written inf)"
+                                                     : "a number in a double's range (inf is written inf)");
     }
     return v;
 }
@@ -654,7 +659,9 @@ void add_call_command(std::vector<Command>& list) {
                     "table says (wqj call --list shows every export as NAME RESULT type:name...):\n"
                     "  i32            an integer, decimal or 0x hexadecimal, -2147483648 to 4294967295\n"
                     "                 (values above 2147483647 stand for their 32-bit pattern)\n"
-                    "  f32, f64       a number (also inf, -inf, nan), read as float or double\n"
+                    "  f32, f64       a number (also inf, -inf, nan), read as float or double;\n"
+                    "                 one beyond the type's range (1e39 for f32, 1e400) is\n"
+                    "                 refused, one too small for it reads as the nearest\n"
                     "  text           the text itself\n"
                     "  buf            the initial text of a caller's buffer; shown after the call.\n"
                     "                 The buffer has 2 x the bytes of all text arguments + 64\n"

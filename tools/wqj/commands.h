@@ -65,6 +65,9 @@ struct Cli {
 // Numbers from the command line, by one rule: decimal, with an optional
 // sign; no blanks, no hexadecimal. `what` names the argument in the message.
 double number_arg(const std::string& text, const std::string& what);  // finite
+// A number the library takes as a single: finite and within a single's range
+// (1e39 is refused as 1e400 is for a double).
+float single_arg(const std::string& text, const std::string& what);
 int32_t integer_arg(const std::string& text, const std::string& what, long long low = INT32_MIN,
                     long long high = INT32_MAX);
 // Where a bit pattern is meant, also 0x hexadecimal up to 0xFFFFFFFF.

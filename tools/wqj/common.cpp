@@ -146,6 +146,12 @@ double number_arg(const std::string& text, const std::string& what) {
     return v;
 }
 
+float single_arg(const std::string& text, const std::string& what) {
+    const float v = static_cast<float>(number_arg(text, what));
+    if (!std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is out of range for a single (at most 3.4028235e38)"};
+    return v;
+}
+
 namespace {
 
 long long whole_number(const std::string& text, const std::string& what, int base_allowed) {

@@ -241,7 +241,7 @@ void print_error_mark(const Reading& r) {
 
 float limit_arg(const Cli& cli, const char* name, float otherwise) {
     const std::string* v = cli.value(name);
-    return v ? static_cast<float>(number_arg(*v, std::string("option ") + name)) : otherwise;
+    return v ? single_arg(*v, std::string("option ") + name) : otherwise;
 }
 
 int run_parse(const Args& args) {
