@@ -133,13 +133,13 @@ expect_output(0 "\nGETFORMATEDTEXTFROMINCHES +hstr +i32:system i32:style i32:num
 expect_output(0 "inches     76\\.5\nnumber     6 +' = 6 feet \\(columns 1-3\\)\nnumber     4 1/2 +\" = 4\\.5 inches \\(columns 5-11\\)\ndisplays.*\n    3  FORMATFEETWORDS +6\\.375 Feet +same\n.*    6  FORMATFEETINCHESMARKS +6' 4 1/2\" +same\n.*verdict    accepted, 76\\.5 inches; the field becomes: 6' 4 1/2\"\n$" try "6' 4 1/2\"")
 expect_output(0 "separated  6 ' 4 - 1/2 \"\ninches     72\\.5\n.*warning    '4 -' at columns 5-7 is not read" try "6' 4-1/2\"")
 expect_output(1 "warning    '4 -'" try "6' 4-1/2\"" --strict)
-expect_output(0 "2 m 50 cm\ninches     98\\.425\n.*2499 mm +reads back 98\\.38563.*field becomes: 2\\.499 m\n" try 2m50cm --metric)
+expect_output(0 "2 m 50 cm\ninches     98\\.424995\n.*2499 mm +reads back 98\\.38563.*field becomes: 2\\.499 m\n" try 2m50cm --metric)
 expect_output(1 "refused \\(-1\\): \\[Measurement Error\\] The value you have entered for inches is invalid\\. The value cannot exceed 12\\.\n" try "14 in" --number-max 12)
 expect_output(1 "The maximum value for this measurement is 100 feet\\.\n" try "101 ft" --max=1200)
 expect_output(1 "The minimum value for this measurement is 50\\.800102 millimeters\\.\n" try "1 mm" --metric --min 2)
 expect_output(0 "'3 in' reads as 3\\.5 inches, not 3" try "1/2 ft 3 in")
 # ---- what a host developer met, and what the tool says now ----
-expect_streams("" 0 "^separated  12\ninches     0\n$" "warning: nothing was read\n.*'12' at columns 1-2 is not read" parse 12)
+expect_streams("" 1 "^separated  12\ninches     0\n$" "warning: nothing was read\n.*'12' at columns 1-2 is not read \\(no unit word follows it" parse 12)
 expect_streams("" 1 "inches     0" "'abc' at columns 1-3 is not read" parse abc --strict)
 expect_streams("" 2 "^$" "value 'nan' is not a finite number" convert nan in mm)
 expect_streams("" 2 "^$" "value '1e999' is out of range" convert 1e999 in mm)
@@ -160,10 +160,15 @@ expect_streams("" 2 "^$" "did you mean GETFORMATEDTEXTFROMINCHES\\?" call GETFOR
 expect_streams("" 2 "^$" "unknown command 'pars'; did you mean 'parse'\\?" pars)
 string(REPEAT "y" 5000 long_argument)
 expect_streams("" 2 "^$" "unknown unit 'y+'\\.\\.\\. \\(5000 bytes\\)" convert 1 ${long_argument} mm)
+expect_streams("" 0 "inches     72\n" "warning: 'y+'\\.\\.\\. \\(5000 bytes\\) at columns 1-5000 is not read" parse "${long_argument} 6 ft")
 # ---- what a new user tripped over, and what the tool says now ----
+expect_streams("" 1 "inches     0\n" "warning: nothing was read\n$" parse " ")
+expect_output(1 "warning    nothing was read\n" try 12)
+expect_streams("" 1 "^separated  7 3/32\n" "'7 3/32' at columns 1-6 is not read \\(no unit word follows it; wqj units lists them\\)" parse "7 3/32")
 expect_streams("" 2 "^$" "inches '1e39' is out of range for a single" format 1e39)
 expect_streams("" 2 "^$" "value '1e39' is out of range: in -> ft goes beyond the largest single" convert 1e39 in ft)
 expect_streams("" 2 "^$" "value '1e308' is out of range: in -> mm goes beyond the largest double" convert 1e308 in mm)
+expect_output(1 "The maximum value for this measurement is \\.83 feet\\.\n$" try "6'" --max 10)
 expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
 # Options: --opt=value, and -- ends them.
 expect_output(0 "^\\{\"action\":\"decimal\",\"text\":\"-0\\.5\",\"result\":\"-1/2\"\\}\n$" fraction decimal --json -- -0.5)
@@ -183,7 +188,7 @@ expect_output(0 "^\\{\"inches\":76\\.5,\"system\":\"imperial\",\"fractions\":tru
 # wqj.exe under the emulator); jq reads the JSON.
 if(NOT EMULATOR)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt "2 m 50 cm\r\n")
-  expect_output(0 "inches     98\\.425\n" parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt)
+  expect_output(0 "inches     98\\.424995\n" parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt)
   # Unreadable input, by one rule for every command: exit 1 with the reason.
   expect_streams("" 1 "^$" "cannot read the file '.*no-such-file': No such file" parse --file ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
   expect_streams("" 1 "^$" "wqj parse: cannot read the file '.*': Is a directory" parse --file ${CMAKE_CURRENT_BINARY_DIR})
