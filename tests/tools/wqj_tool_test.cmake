@@ -170,6 +170,8 @@ expect_streams("" 2 "^$" "value '1e39' is out of range: in -> ft goes beyond the
 expect_streams("" 2 "^$" "value '1e308' is out of range: in -> mm goes beyond the largest double" convert 1e308 in mm)
 expect_output(1 "The maximum value for this measurement is \\.83 feet\\.\n$" try "6'" --max 10)
 expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
+expect_streams("" 2 "^$" "--version takes no arguments \\('extra' given\\)" --version extra)
+expect_streams("" 2 "^$" "unknown option '--metrc'; did you mean --metric\\?" try 2m --metrc)
 # Options: --opt=value, and -- ends them.
 expect_output(0 "^\\{\"action\":\"decimal\",\"text\":\"-0\\.5\",\"result\":\"-1/2\"\\}\n$" fraction decimal --json -- -0.5)
 # Text from standard input ("-"), one line ending dropped.

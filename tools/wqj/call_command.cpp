@@ -497,7 +497,10 @@ std::size_t read_options(const Args& args, Options& o, std::string* script) {
                 throw UsageError{"--script needs a file (or - for standard input)"};
             *script = args[k].rfind("--script=", 0) == 0 ? args[k].substr(9) : args[k];
         } else {
-            throw UsageError{"unknown option " + brief(args[k])};
+            std::vector<std::string> known = {"--json", "--escapes", "--bits", "--room"};
+            if (script != nullptr) known.insert(known.end(), {"--script", "--list", "--help"});
+            const std::string guess = closest(args[k].substr(0, args[k].find('=')), known);
+            throw UsageError{"unknown option " + brief(args[k]) + (guess.empty() ? "" : "; did you mean " + guess + "?")};
         }
     }
     return k;

@@ -86,8 +86,15 @@ Cli::Cli(const Args& args, std::initializer_list<const char*> flags, std::initia
         }
         const bool takes_value = listed(name, valued) || (text_at >= 0 && name == "--file");
         if (!takes_value) {
-            if (!listed(name, flags)) throw UsageError{"unknown option " + brief(name) + " (wqj " +
-                                                       command_name + " --help lists the options)"};
+            if (!listed(name, flags)) {
+                std::vector<std::string> known(flags.begin(), flags.end());
+                known.insert(known.end(), valued.begin(), valued.end());
+                known.insert(known.end(), {"--json", "--help"});
+                if (text_at >= 0) known.emplace_back("--file");
+                const std::string guess = closest(name, known);
+                throw UsageError{"unknown option " + brief(name) + (guess.empty() ? "" : "; did you mean " + guess + "?") +
+                                 " (wqj " + command_name + " --help lists the options)"};
+            }
             if (equals != std::string::npos) throw UsageError{"option " + brief(name) + " takes no value"};
             flags_given.push_back(name);
             continue;

@@ -85,7 +85,11 @@ int run(int argc, char** argv) {
         print_overview();
         return argc < 2 ? 2 : 0;
     }
-    if (std::strcmp(argv[1], "--version") == 0) return print_version();
+    if (std::strcmp(argv[1], "--version") == 0) {
+        if (argc == 2) return print_version();
+        std::fprintf(stderr, "wqj: --version takes no arguments (%s given)\n", wqjtool::brief(argv[2]).c_str());
+        return 2;
+    }
     std::vector<std::string> names;
     for (const wqjtool::Command& c : wqjtool::commands()) {
         names.emplace_back(c.name);
