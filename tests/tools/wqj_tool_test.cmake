@@ -168,6 +168,8 @@ expect_streams("" 1 "^separated  7 3/32\n" "'7 3/32' at columns 1-6 is not read 
 expect_streams("" 2 "^$" "inches '1e39' is out of range for a single" format 1e39)
 expect_streams("" 2 "^$" "value '1e39' is out of range: in -> ft goes beyond the largest single" convert 1e39 in ft)
 expect_streams("" 2 "^$" "value '1e308' is out of range: in -> mm goes beyond the largest double" convert 1e308 in mm)
+expect_output(0 "\nitem         2 \"Switches\" / \"Switch\"\n.*library      lib_1_4_2_LIB\\.VDF\n$" catalogue --key 1,4,2)
+expect_output(0 "\"sub_items\":\\[1,2,3,4,5,6,7,8,9,10,.*,25\\],.*\"library\":\"lib_1_4_2_LIB\\.VDF\"\\}\n$" catalogue --key 1,4,2,9 --json)
 expect_output(1 "The maximum value for this measurement is \\.83 feet\\.\n$" try "6'" --max 10)
 expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
 expect_streams("" 2 "^$" "--version takes no arguments \\('extra' given\\)" --version extra)
