@@ -171,6 +171,7 @@ expect_streams("" 2 "^$" "value '1e308' is out of range: in -> mm goes beyond th
 expect_output(0 "\nitem         2 \"Switches\" / \"Switch\"\n.*library      lib_1_4_2_LIB\\.VDF\n$" catalogue --key 1,4,2)
 expect_output(0 "\"sub_items\":\\[1,2,3,4,5,6,7,8,9,10,.*,25\\],.*\"library\":\"lib_1_4_2_LIB\\.VDF\"\\}\n$" catalogue --key 1,4,2,9 --json)
 expect_output(1 "The maximum value for this measurement is \\.83 feet\\.\n$" try "6'" --max 10)
+expect_streams("" 1 "^$" "field -1 cannot be replaced: --set takes a position from 1 to 3, counted from the start" field "a|b|c" "|" -1 --set X)
 expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
 expect_streams("" 2 "^$" "--version takes no arguments \\('extra' given\\)" --version extra)
 expect_streams("" 2 "^$" "unknown option '--metrc'; did you mean --metric\\?" try 2m --metrc)
