@@ -172,9 +172,12 @@ expect_output(0 "\nitem         2 \"Switches\" / \"Switch\"\n.*library      lib_
 expect_output(0 "\"sub_items\":\\[1,2,3,4,5,6,7,8,9,10,.*,25\\],.*\"library\":\"lib_1_4_2_LIB\\.VDF\"\\}\n$" catalogue --key 1,4,2,9 --json)
 expect_output(1 "The maximum value for this measurement is \\.83 feet\\.\n$" try "6'" --max 10)
 expect_streams("" 1 "^$" "field -1 cannot be replaced: --set takes a position from 1 to 3, counted from the start" field "a|b|c" "|" -1 --set X)
+expect_output(0 "\n\\{\"export\":\"GETFORMATEDTEXTFROMINCHES\",\"result\":\"hstr\",\"parameters\":\\[\\{\"name\":\"system\",\"type\":\"i32\"\\},.*\\{\"name\":\"places\",\"type\":\"i32\"\\}\\]\\}\n" call --list --json)
 expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
 expect_streams("" 2 "^$" "--version takes no arguments \\('extra' given\\)" --version extra)
 expect_streams("" 2 "^$" "unknown option '--metrc'; did you mean --metric\\?" try 2m --metrc)
+# Script comments: a # that starts a word outside quotes; '#b' and a#c are text.
+expect_streams("STRIPNULL a # a comment\nSTRIPNULL '#b'#c # d\n" 0 "^> STRIPNULL a # a comment\n\"a\" \\(1 byte\\)\n> [^\n]*\n\"#b#c\" \\(4 bytes\\)\n$" "^$" call --script -)
 # Options: --opt=value, and -- ends them.
 expect_output(0 "^\\{\"action\":\"decimal\",\"text\":\"-0\\.5\",\"result\":\"-1/2\"\\}\n$" fraction decimal --json -- -0.5)
 # Text from standard input ("-"), one line ending dropped.
