@@ -206,6 +206,11 @@ if(NOT EMULATOR)
   execute_process(COMMAND printf "6 ft\\0004 in" OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
   expect_streams("" 0 "inches     72\n" "warning: the text holds a NUL byte at byte 5 of 9; the library reads it only up to there"
     parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
+  # A reader that closes the pipe early: a quiet end, not death by SIGPIPE.
+  execute_process(COMMAND ${WQJ} id --count 10000 COMMAND head -n 1 RESULTS_VARIABLE statuses OUTPUT_QUIET ERROR_VARIABLE err)
+  if(NOT statuses STREQUAL "0;0" OR NOT err STREQUAL "")
+    message(FATAL_ERROR "wqj id --count 10000 | head -n 1: exit ${statuses}, ${err}")
+  endif()
   execute_process(COMMAND ${WQJ} papers OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
   if(NOT status EQUAL 1 OR NOT err MATCHES "cannot write the output")
     message(FATAL_ERROR "wqj papers > /dev/full: exit ${status}, ${err}")

@@ -612,7 +612,10 @@ std::vector<std::string> split_line(std::string_view line) {
 // line to line. Each call's output follows its line, shown as "> LINE".
 // Blank lines and lines starting with # are skipped. A line in error is
 // reported on standard error ("line N: ...") and the script goes on; the
-// exit status is then 2.
+// exit status is then 2. A script that cannot be read (missing, a directory)
+// is a Failure, as every command's unreadable input is; so is one whose
+// reading fails part way, after the calls read so far. The script stops when
+// the output can no longer be written (a closed pipe).
 int run_script(const std::string& path, const Options& defaults) {
     const std::string what = path == "-" ? "standard input" : "the file " + brief(path);
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
@@ -645,7 +648,7 @@ int run_script(const std::string& path, const Options& defaults) {
             std::fprintf(stderr, "wqj call: line %ld: %s\n", line_number, e.message.c_str());
             status = 2;
         }
-        std::fflush(stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) break;
     }
     const bool failed = std::ferror(in) != 0;
     if (in != stdin) std::fclose(in);

@@ -4,6 +4,7 @@
 // the input could not be read or the output could not be written), 2 on a
 // usage error; every message goes to standard error.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -62,10 +63,14 @@ int print_version() {
     return 0;
 }
 
-// Whatever the command printed must have reached standard output.
+// Whatever the command printed must have reached standard output. A reader
+// that closed the pipe early (wqj papers | head -1) wanted no more: that
+// ends quietly with the command's own status.
 int finish(int status) {
+    errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int error = errno;
+        if (error == EPIPE) return status;
         std::fprintf(stderr, "wqj: cannot write the output: %s\n", error ? std::strerror(error) : "write error");
         return status == 0 ? 1 : status;
     }
@@ -128,4 +133,11 @@ int run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return finish(run(argc, argv)); }
+int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A closed pipe is a write error (EPIPE) that finish() handles, not a
+    // signal that kills the process.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    return finish(run(argc, argv));
+}
