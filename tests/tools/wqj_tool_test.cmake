@@ -79,7 +79,9 @@ expect_output(0 "^\\(null\\)\n$" call GETITEMTYPESCODESTRING 1 0)
 expect_output(0 "^0\\.003937\n$" call MILLIMETERSTOINCHES 0.1)
 expect_output(0 "^0\\.7168146928204138\n$" call ROTATERADIANSVALUE 6 1)
 expect_output(0 "^-inf\n$" call INCHESTOMILLIMETERS -inf)
-expect_output(0 "^inf\n$" call INCHESTOMILLIMETERS 1e400)
+# Infinities are typed as inf; a number beyond the type's range is refused.
+expect_streams("" 2 "^$" "inches '1e400' is not a number in a double's range" call INCHESTOMILLIMETERS 1e400)
+expect_streams("" 2 "^$" "millimeters '1e39' is not a number in a float's range" call MILLIMETERSTOINCHES 1e39)
 expect_output(0 "^$" call SETPAPERINFOWIDTH 0 9)
 # Integers: hexadecimal and values above 2147483647 are 32-bit patterns.
 expect_output(0 "^-16\n$" call SHIFTBITSLEFT 0xFFFFFFFF 4)
@@ -131,14 +133,14 @@ expect_output(0 "\nGETFORMATEDTEXTFROMINCHES +hstr +i32:system i32:style i32:num
 expect_output(0 "inches     76\\.5\nnumber     6 +' = 6 feet \\(columns 1-3\\)\nnumber     4 1/2 +\" = 4\\.5 inches \\(columns 5-11\\)\ndisplays.*\n    3  FORMATFEETWORDS +6\\.375 Feet +same\n.*    6  FORMATFEETINCHESMARKS +6' 4 1/2\" +same\n.*verdict    accepted, 76\\.5 inches; the field becomes: 6' 4 1/2\"\n$" try "6' 4 1/2\"")
 expect_output(0 "separated  6 ' 4 - 1/2 \"\ninches     72\\.5\n.*warning    '4 -' at columns 5-7 is not read" try "6' 4-1/2\"")
 expect_output(1 "warning    '4 -'" try "6' 4-1/2\"" --strict)
-expect_output(0 "2 m 50 cm\ninches     98\\.425\n.*2499 mm +reads back 98\\.38563.*field is left as typed\n" try 2m50cm --metric)
+expect_output(0 "2 m 50 cm\ninches     98\\.424995\n.*2499 mm +reads back 98\\.38563.*accepted, 98\\.424995 inches; the field is left as typed\n" try 2m50cm --metric)
 expect_output(0 "field becomes: 6' 4 1/4\"\n" try "6' 4 1/4\"")
 expect_output(1 "refused \\(-1\\): \\[Measurement Error\\] The value you have entered for inches is invalid\\. The value cannot exceed 12\\.\n" try "14 in" --number-max 12)
 expect_output(1 "The maximum value for this measurement is 100 feet\\.\n" try "101 ft" --max=1200)
 expect_output(1 "The minimum value for this measurement is 50\\.800102 millimeters\\.\n" try "1 mm" --metric --min 2)
 expect_output(0 "number     3 +in = 3 inches.*accepted, 9 inches" try "1/2 ft 3 in")
 # ---- what a host developer met, and what the tool says now ----
-expect_streams("" 0 "^separated  12\ninches     0\n$" "warning: nothing was read\n.*'12' at columns 1-2 is not read" parse 12)
+expect_streams("" 1 "^separated  12\ninches     0\n$" "warning: nothing was read\n.*'12' at columns 1-2 is not read \\(no unit word follows it" parse 12)
 expect_streams("" 1 "inches     0" "'abc' at columns 1-3 is not read" parse abc --strict)
 expect_streams("" 2 "^$" "value 'nan' is not a finite number" convert nan in mm)
 expect_streams("" 2 "^$" "value '1e999' is out of range" convert 1e999 in mm)
@@ -159,6 +161,24 @@ expect_streams("" 2 "^$" "did you mean GETFORMATEDTEXTFROMINCHES\\?" call GETFOR
 expect_streams("" 2 "^$" "unknown command 'pars'; did you mean 'parse'\\?" pars)
 string(REPEAT "y" 5000 long_argument)
 expect_streams("" 2 "^$" "unknown unit 'y+'\\.\\.\\. \\(5000 bytes\\)" convert 1 ${long_argument} mm)
+expect_streams("" 0 "inches     72\n" "warning: 'y+'\\.\\.\\. \\(5000 bytes\\) at columns 1-5000 is not read" parse "${long_argument} 6 ft")
+# ---- what a new user tripped over, and what the tool says now ----
+expect_streams("" 1 "inches     0\n" "warning: nothing was read\n$" parse " ")
+expect_output(1 "warning    nothing was read\n" try 12)
+expect_streams("" 1 "^separated  7 3/32\n" "'7 3/32' at columns 1-6 is not read \\(no unit word follows it; wqj units lists them\\)" parse "7 3/32")
+expect_streams("" 2 "^$" "inches '1e39' is out of range for a single" format 1e39)
+expect_streams("" 2 "^$" "value '1e39' is out of range: in -> ft goes beyond the largest single" convert 1e39 in ft)
+expect_streams("" 2 "^$" "value '1e308' is out of range: in -> mm goes beyond the largest double" convert 1e308 in mm)
+expect_output(0 "\nitem         2 \"Switches\" / \"Switch\"\n.*library      lib_1_4_2_LIB\\.VDF\n$" catalogue --key 1,4,2)
+expect_output(0 "\"sub_items\":\\[1,2,3,4,5,6,7,8,9,10,.*,25\\],.*\"library\":\"lib_1_4_2_LIB\\.VDF\"\\}\n$" catalogue --key 1,4,2,9 --json)
+expect_output(1 "The maximum value for this measurement is \\.83 feet\\.\n$" try "6'" --max 10)
+expect_streams("" 1 "^$" "field -1 cannot be replaced: --set takes a position from 1 to 3, counted from the start" field "a|b|c" "|" -1 --set X)
+expect_output(0 "\n\\{\"export\":\"GETFORMATEDTEXTFROMINCHES\",\"result\":\"hstr\",\"parameters\":\\[\\{\"name\":\"system\",\"type\":\"i32\"\\},.*\\{\"name\":\"places\",\"type\":\"i32\"\\}\\]\\}\n" call --list --json)
+expect_streams("" 2 "^$" "largest denominator '0' is out of range \\(1 to" fraction reduce 6/4 0)
+expect_streams("" 2 "^$" "--version takes no arguments \\('extra' given\\)" --version extra)
+expect_streams("" 2 "^$" "unknown option '--metrc'; did you mean --metric\\?" try 2m --metrc)
+# Script comments: a # that starts a word outside quotes; '#b' and a#c are text.
+expect_streams("STRIPNULL a # a comment\nSTRIPNULL '#b'#c # d\n" 0 "^> STRIPNULL a # a comment\n\"a\" \\(1 byte\\)\n> [^\n]*\n\"#b#c\" \\(4 bytes\\)\n$" "^$" call --script -)
 # Options: --opt=value, and -- ends them.
 expect_output(0 "^\\{\"action\":\"decimal\",\"text\":\"-0\\.5\",\"result\":\"-1/2\"\\}\n$" fraction decimal --json -- -0.5)
 # Text from standard input ("-"), one line ending dropped.
@@ -177,8 +197,21 @@ expect_output(0 "^\\{\"inches\":76\\.5,\"system\":\"imperial\",\"fractions\":tru
 # wqj.exe under the emulator); jq reads the JSON.
 if(NOT EMULATOR)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt "2 m 50 cm\r\n")
-  expect_output(0 "inches     98\\.425\n" parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt)
-  expect_streams("" 1 "^$" "cannot read the file" parse --file ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  expect_output(0 "inches     98\\.424995\n" parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_entry.txt)
+  # Unreadable input, by one rule for every command: exit 1 with the reason.
+  expect_streams("" 1 "^$" "cannot read the file '.*no-such-file': No such file" parse --file ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  expect_streams("" 1 "^$" "wqj parse: cannot read the file '.*': Is a directory" parse --file ${CMAKE_CURRENT_BINARY_DIR})
+  expect_streams("" 1 "^$" "wqj call: cannot read the file '.*': Is a directory" call --script ${CMAKE_CURRENT_BINARY_DIR})
+  expect_streams("" 1 "^$" "wqj call: cannot read the file '.*no-such-file': No such file" call --script ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  # A NUL byte: the library reads the text only up to it.
+  execute_process(COMMAND printf "6 ft\\0004 in" OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
+  expect_streams("" 0 "inches     72\n" "warning: the text holds a NUL byte at byte 5 of 9; the library reads it only up to there"
+    parse --file ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
+  # A reader that closes the pipe early: a quiet end, not death by SIGPIPE.
+  execute_process(COMMAND ${WQJ} id --count 10000 COMMAND head -n 1 RESULTS_VARIABLE statuses OUTPUT_QUIET ERROR_VARIABLE err)
+  if(NOT statuses STREQUAL "0;0" OR NOT err STREQUAL "")
+    message(FATAL_ERROR "wqj id --count 10000 | head -n 1: exit ${statuses}, ${err}")
+  endif()
   execute_process(COMMAND ${WQJ} papers OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
   if(NOT status EQUAL 1 OR NOT err MATCHES "cannot write the output")
     message(FATAL_ERROR "wqj papers > /dev/full: exit ${status}, ${err}")

@@ -2,7 +2,9 @@
 // export table (wqj_export_list.inc, made from exports/exports.txt), and shows
 // the result and everything the export wrote back.
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -137,13 +139,17 @@ F parse_float(const std::string& text, const std::string& what) {
     if (!s.empty() && s[0] == '+') s.remove_prefix(1);
     F v{};
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    // Out of range reads as infinity or zero, as a host's conversion does.
+    // Too small a number reads as the nearest (a subnormal or zero); too
+    // large a one is refused, as an infinity is given as inf or -inf.
     const bool range = r.ec == std::errc::result_out_of_range;
     if (s.empty() || (r.ec != std::errc{} && !range) || r.ptr != s.data() + s.size()) bad(what, text, "a number");
     if (range) {
         const std::string digits(s);
         if constexpr (std::is_same_v<F, float>) v = std::strtof(digits.c_str(), nullptr);
         else v = std::strtod(digits.c_str(), nullptr);
+        if (std::isinf(v))
+            bad(what, text, std::is_same_v<F, float> ? "a number in a float's range (inf is written inf)"
+                                                     : "a number in a double's range (inf is written inf)");
     }
     return v;
 }
@@ -464,19 +470,33 @@ std::string signature(const Export& e) {
     return out;
 }
 
+// With --json one object a line, as every --json result:
+// {"export":NAME,"result":TYPE,"parameters":[{"name":NAME,"type":TYPE},...]}.
 int run_list() {
     for (const Export& e : kExports) {
-        std::printf("%-42s %-5s%s\n", e.name, e.result, signature(e).c_str());
+        if (!json_output) {
+            std::printf("%-42s %-5s%s\n", e.name, e.result, signature(e).c_str());
+            continue;
+        }
+        const std::vector<std::string> types = words(e.types);
+        const std::vector<std::string> names = words(e.names);
+        std::vector<std::string> parameters;
+        for (std::size_t k = 0; k < types.size(); ++k)
+            parameters.push_back(JsonObject{}.text("name", k < names.size() ? names[k] : "?").text("type", types[k]).str());
+        emit(JsonObject{}.text("export", e.name).text("result", e.result).add("parameters", json_list(parameters)));
     }
     return 0;
 }
 
-// The options before NAME (added to those a script gave); returns NAME's index.
-std::size_t read_options(const Args& args, Options& o, std::string* script) {
+// The options before NAME (added to those a script gave); returns NAME's
+// index. --script and --list only on the command line (script and list set).
+std::size_t read_options(const Args& args, Options& o, std::string* script, bool* list) {
     std::size_t k = 0;
     for (; k < args.size() && args[k].rfind("--", 0) == 0; ++k) {
         if (args[k] == "--") return k + 1;
-        if (args[k] == "--json") {
+        if (args[k] == "--list" && list != nullptr) {
+            *list = true;
+        } else if (args[k] == "--json") {
             json_output = true;
         } else if (args[k] == "--escapes") {
             o.escapes = true;
@@ -491,7 +511,10 @@ std::size_t read_options(const Args& args, Options& o, std::string* script) {
                 throw UsageError{"--script needs a file (or - for standard input)"};
             *script = args[k].rfind("--script=", 0) == 0 ? args[k].substr(9) : args[k];
         } else {
-            throw UsageError{"unknown option " + brief(args[k])};
+            std::vector<std::string> known = {"--json", "--escapes", "--bits", "--room"};
+            if (script != nullptr) known.insert(known.end(), {"--script", "--list", "--help"});
+            const std::string guess = closest(args[k].substr(0, args[k].find('=')), known);
+            throw UsageError{"unknown option " + brief(args[k]) + (guess.empty() ? "" : "; did you mean " + guess + "?")};
         }
     }
     return k;
@@ -550,13 +573,14 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
 // A script line as the shell would split it: words between blanks; '...'
 // keeps every byte; in "..." a backslash keeps a following " or \ (and is
 // kept itself before anything else); outside quotes a backslash keeps the
-// next byte.
+// next byte; a # that starts a word outside quotes starts a comment to the
+// end of the line ('#', "#" and a#b are text).
 std::vector<std::string> split_line(std::string_view line) {
     std::vector<std::string> out;
     std::size_t i = 0;
     for (;;) {
         while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        if (i == line.size()) return out;
+        if (i == line.size() || line[i] == '#') return out;
         std::string word;
         while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
             const char c = line[i++];
@@ -588,17 +612,27 @@ std::vector<std::string> split_line(std::string_view line) {
 // line to line. Each call's output follows its line, shown as "> LINE".
 // Blank lines and lines starting with # are skipped. A line in error is
 // reported on standard error ("line N: ...") and the script goes on; the
-// exit status is then 2.
+// exit status is then 2. A script that cannot be read (missing, a directory)
+// is a Failure, as every command's unreadable input is; so is one whose
+// reading fails part way, after the calls read so far. The script stops when
+// the output can no longer be written (a closed pipe).
 int run_script(const std::string& path, const Options& defaults) {
+    const std::string what = path == "-" ? "standard input" : "the file " + brief(path);
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
-    if (in == nullptr) throw UsageError{"cannot read the script '" + path + "'"};
+    if (in == nullptr) unreadable(what, errno);
     int status = 0;
+    int error = 0;  // of a failed read
     long line_number = 0;
     std::string line;
     int c = 0;
     while (c != EOF) {
         line.clear();
+        errno = 0;
         while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
+        if (c == EOF && std::ferror(in)) {
+            error = errno;
+            break;
+        }
         if (c == EOF && line.empty()) break;
         ++line_number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -608,23 +642,29 @@ int run_script(const std::string& path, const Options& defaults) {
         try {
             const Args args = split_line(line);
             Options o = defaults;
-            call_one(args, read_options(args, o, nullptr), o, &line);
+            call_one(args, read_options(args, o, nullptr, nullptr), o, &line);
         } catch (const UsageError& e) {
             std::fflush(stdout);
             std::fprintf(stderr, "wqj call: line %ld: %s\n", line_number, e.message.c_str());
             status = 2;
         }
-        std::fflush(stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) break;
     }
+    const bool failed = std::ferror(in) != 0;
     if (in != stdin) std::fclose(in);
+    if (failed) unreadable(what, error);
     return status;
 }
 
 int run_call(const Args& args) {
-    if (!args.empty() && args[0] == "--list" && args.size() == 1) return run_list();
     Options o;
     std::string script;
-    const std::size_t k = read_options(args, o, &script);
+    bool list = false;
+    const std::size_t k = read_options(args, o, &script, &list);
+    if (list) {
+        if (k != args.size() || !script.empty()) throw UsageError{"--list takes no export and no script"};
+        return run_list();
+    }
     if (!script.empty()) {
         if (k != args.size()) throw UsageError{"--script takes its calls from the file, not the command line"};
         return run_script(script, o);
@@ -639,12 +679,14 @@ void add_call_command(std::vector<Command>& list) {
     list.push_back({"call", "call any export by name",
                     "usage: wqj call [--room N] [--escapes] [--bits] NAME ARGS...\n"
                     "       wqj call [--room N] [--escapes] [--bits] --script FILE\n"
-                    "       wqj call --list\n\n"
+                    "       wqj call --list [--json]\n\n"
                     "Calls the export NAME with one argument per parameter, typed as the export\n"
                     "table says (wqj call --list shows every export as NAME RESULT type:name...):\n"
                     "  i32            an integer, decimal or 0x hexadecimal, -2147483648 to 4294967295\n"
                     "                 (values above 2147483647 stand for their 32-bit pattern)\n"
-                    "  f32, f64       a number (also inf, -inf, nan), read as float or double\n"
+                    "  f32, f64       a number (also inf, -inf, nan), read as float or double;\n"
+                    "                 one beyond the type's range (1e39 for f32, 1e400) is\n"
+                    "                 refused, one too small for it reads as the nearest\n"
                     "  text           the text itself\n"
                     "  buf            the initial text of a caller's buffer; shown after the call.\n"
                     "                 The buffer has 2 x the bytes of all text arguments + 64\n"
@@ -667,15 +709,20 @@ void add_call_command(std::vector<Command>& list) {
                     "line (options, NAME and arguments, split as the shell splits them: '...',\n"
                     "\"...\" and \\ quote), so the library's state carries from line to line: a\n"
                     "setter's value, the random sequence. Each line is shown as \"> LINE\" before\n"
-                    "its output; blank lines and lines starting with # are skipped; a line in\n"
-                    "error is reported on standard error and the rest still run (exit status 2).\n\n"
+                    "its output. A # that starts a word outside quotes starts a comment to the\n"
+                    "end of the line (after the arguments too); '#', \"#\" and a#b are text.\n"
+                    "Blank lines and comment lines are skipped. A line in error is reported on\n"
+                    "standard error and the rest still run (exit status 2); a script that\n"
+                    "cannot be read (missing, a directory) ends with exit status 1.\n\n"
                     "Output: the result (none for void): integers in decimal, floats and doubles as\n"
                     "the shortest text that reads back exactly, host strings quoted with their\n"
                     "byte count (\"6' 4 1/2\\\"\" (9 bytes)) or (null); then one line name = value\n"
                     "for each buffer, variable, rectangle and byte the export may have written.\n"
                     "Texts print in double quotes with \\\" \\\\ \\n \\r \\t and \\xHH for other bytes.\n"
                     "--json: one object per call, {\"export\", \"result\", \"written\": {name: value}}\n"
-                    "(with --script also \"line\"), instead of the lines above.\n",
+                    "(with --script also \"line\"), instead of the lines above; with --list one\n"
+                    "object per export, {\"export\", \"result\", \"parameters\": [{\"name\",\n"
+                    "\"type\"}, ...]}.\n",
                     run_call});
 }
 

@@ -102,6 +102,8 @@ int run_find(const std::string& text) {
     return 0;
 }
 
+// A key of one to four numbers, as --find and the tree print them; the
+// numbers left out are 0 ("1,4,2" is the item 1,4,2,0).
 std::vector<int32_t> parse_key(const std::string& text) {
     std::vector<int32_t> key;
     std::size_t start = 0;
@@ -112,7 +114,8 @@ std::vector<int32_t> parse_key(const std::string& text) {
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
-    if (key.size() != 4) throw UsageError{"a key has four numbers: CATEGORY,SUBCATEGORY,ITEM,SUBITEM"};
+    if (key.size() > 4) throw UsageError{"a key has one to four numbers: CATEGORY[,SUBCATEGORY[,ITEM[,SUBITEM]]]"};
+    key.resize(4, 0);
     return key;
 }
 
@@ -131,13 +134,21 @@ int run_key(const std::string& text) {
     if (category.empty() || (c == 1 && subcategory.empty()) || (c != 1 && s != 0) || (i != 0 && plural.empty()) ||
         (u != 0 && sub_item.empty()))
         throw Failure{"no such key " + brief(text) + " (wqj catalogue --find TEXT finds keys by name)"};
+    // The sub-item types of the item: numbers joined by the byte 255.
     std::string subs = take(GETSUBITEMTYPESCODESTRING(c, s, i));
+    std::vector<std::string> sub_types;
+    for (std::size_t at = 0; at < subs.size();) {
+        const std::size_t end = std::min(subs.find('\xFF', at), subs.size());
+        sub_types.push_back(subs.substr(at, end - at));
+        at = end + 1;
+    }
     for (char& ch : subs)
         if (ch == '\xFF') ch = ' ';
     const int32_t snap = GETOBJECTWALLSNAPINDEXFROMCATEGORIES(c, s, i, u);
-    const bool wall = ISOBJECTAWALL(text.c_str()) != 0;
-    const int32_t wire = ISOBJECTAWIRE(text.c_str());
-    const std::string library = i != 0 ? take(GETLIBRARYNAMEFROMCATEGORIES(c, s, i)) : "";
+    const std::string code = key_text({c, s, i, u});  // as an object code
+    const bool wall = ISOBJECTAWALL(code.c_str()) != 0;
+    const int32_t wire = ISOBJECTAWIRE(code.c_str());
+    const std::string library = i != 0 ? take(GETLIBRARYNAMEFROMCATEGORIES(c, s, i)) + "_LIB.VDF" : "";
     if (json_output) {
         emit(JsonObject{}
                  .text("key", text)
@@ -146,7 +157,7 @@ int run_key(const std::string& text) {
                  .text("item", plural)
                  .text("item_singular", singular)
                  .text("sub_item", sub_item)
-                 .text("sub_items", subs)
+                 .add("sub_items", json_list(sub_types))
                  .integer("wall_snap", snap)
                  .boolean("wall", wall)
                  .integer("wire", wire)
@@ -161,13 +172,13 @@ int run_key(const std::string& text) {
     std::printf("wall snap    %d\n", snap);
     std::printf("wall         %s\n", wall ? "yes" : "no");
     std::printf("wire         %d\n", wire);
-    std::printf("library      %s\n", library.empty() ? "(none)" : (library + "_LIB.VDF").c_str());
+    std::printf("library      %s\n", library.empty() ? "(none)" : library.c_str());
     return 0;
 }
 
 int run_catalogue(const Args& args) {
     const Cli cli(args, {}, {"--key", "--find"});
-    cli.expect(0, 0, "wqj catalogue [--key CATEGORY,SUBCATEGORY,ITEM,SUBITEM | --find TEXT]");
+    cli.expect(0, 0, "wqj catalogue [--key CATEGORY[,SUBCATEGORY[,ITEM[,SUBITEM]]] | --find TEXT]");
     const std::string* key = cli.value("--key");
     const std::string* find = cli.value("--find");
     if (key && find) throw UsageError{"--key and --find exclude each other"};
@@ -180,14 +191,15 @@ int run_catalogue(const Args& args) {
 
 void add_catalogue_commands(std::vector<Command>& list) {
     list.push_back({"catalogue", "show the symbol catalogue, or explain one key",
-                    "usage: wqj catalogue [--key CATEGORY,SUBCATEGORY,ITEM,SUBITEM | --find TEXT]\n\n"
+                    "usage: wqj catalogue [--key CATEGORY[,SUBCATEGORY[,ITEM[,SUBITEM]]] | --find TEXT]\n\n"
                     "Without options prints the catalogue as a tree, each node with its key:\n"
                     "category, subcategory, each item with its plural and singular name, and\n"
                     "under it the sub-items with their wall-snap index.\n\n"
                     "With --find prints every node whose name holds TEXT (any level, any case;\n"
                     "an item's plural and singular names both count) with its full key, such\n"
                     "as 1,4,2,9 (exit status 1 when none).\n\n"
-                    "With --key explains one catalogue key: the names it stands for, the\n"
+                    "With --key explains one catalogue key, given as --find prints it (numbers\n"
+                    "left out are 0: 1,4,2 is 1,4,2,0): the names it stands for, the\n"
                     "sub-item list of its item, its wall-snap index, what the object tests say\n"
                     "of it as an object code, and its symbol library file name (exit status 1,\n"
                     "\"no such key\", when a number past the category is neither 0 nor named).\n"

@@ -1,6 +1,7 @@
 // wqj convert, units and number, and the list of every command.
 #include "tools/wqj/commands.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -28,21 +29,28 @@ int run_convert(const Args& args) {
     const double value = number_arg(cli.plain[0], "value");
     const Unit from = parse_unit(cli.plain[1]);
     const Unit to = parse_unit(cli.plain[2]);
+    // Each step's number must fit the type the library takes or gives it
+    // as: 1e39 is no single, 1e308 inches no double number of millimetres.
+    auto fit = [&](double x, bool single) {
+        if (single ? std::isfinite(static_cast<float>(x)) : std::isfinite(x)) return x;
+        throw UsageError{"value " + brief(cli.plain[0]) + " is out of range: " + cli.plain[1] + " -> " + cli.plain[2] +
+                         " goes beyond the largest " + (single ? "single" : "double")};
+    };
     // To inches first, as the library holds every length in inches.
     double inches = value;
     int digits = 15;
     switch (from) {
         case Unit::Inches: break;
-        case Unit::Millimeters: inches = MILLIMETERSTOINCHES(static_cast<float>(value)); digits = 7; break;
-        case Unit::Feet: inches = value * 12; break;
-        case Unit::Meters: inches = MILLIMETERSTOINCHES(static_cast<float>(value * 1000)); digits = 7; break;
+        case Unit::Millimeters: inches = MILLIMETERSTOINCHES(static_cast<float>(fit(value, true))); digits = 7; break;
+        case Unit::Feet: inches = fit(value * 12, false); break;
+        case Unit::Meters: inches = MILLIMETERSTOINCHES(static_cast<float>(fit(value * 1000, true))); digits = 7; break;
     }
     double result = inches;
     switch (to) {
         case Unit::Inches: break;
-        case Unit::Millimeters: result = INCHESTOMILLIMETERS(inches); break;
-        case Unit::Feet: result = CONVERTMEASUREMENT(static_cast<float>(inches), CONVERTTOFEET); digits = 7; break;
-        case Unit::Meters: result = CONVERTMEASUREMENT(static_cast<float>(inches), CONVERTTOMETERS); digits = 7; break;
+        case Unit::Millimeters: result = fit(INCHESTOMILLIMETERS(inches), false); break;
+        case Unit::Feet: result = CONVERTMEASUREMENT(static_cast<float>(fit(inches, true)), CONVERTTOFEET); digits = 7; break;
+        case Unit::Meters: result = CONVERTMEASUREMENT(static_cast<float>(fit(inches, true)), CONVERTTOMETERS); digits = 7; break;
     }
     if (json_output) {
         emit(JsonObject{}
@@ -153,7 +161,9 @@ std::vector<Command> make_commands() {
          "  m  -> in   metres x 1000 as millimetres, then as mm -> in (39.37 in per m)\n"
          "  in -> m    inches / 39.369, as a single (CONVERTMEASUREMENT)\n"
          "  ft <-> in  12 inches per foot\n"
-         "so `wqj convert 1 m m` gives 1.000025 m, not 1.\n\n"
+         "so `wqj convert 1 m m` gives 1.000025 m, not 1. A value that does not fit\n"
+         "a step's type (1e39 as a single, 1e308 in as millimetres in a double) is\n"
+         "refused as a usage error.\n\n"
          "  wqj convert 1 in mm      ->  25.400051 mm\n"
          "  wqj convert 100 in m     ->  2.54007 m\n",
          run_convert});

@@ -46,7 +46,9 @@ extern const char* command_name;  // for messages: "wqj NAME: ..."
 // numbers) is an argument. A command that reads a text (text_at >= 0) also
 // takes "--file PATH", whose content becomes argument text_at, and reads the
 // argument "-" at text_at from standard input; one line ending at the end of
-// such a text is dropped.
+// such a text is dropped. Such a text holding a NUL byte is warned about, as
+// the library reads a text argument only up to its first NUL. An unknown
+// option is a usage error that names the nearest known one.
 struct Cli {
     Cli(const Args& args, std::initializer_list<const char*> flags, std::initializer_list<const char*> valued,
         int text_at = -1);
@@ -63,6 +65,9 @@ struct Cli {
 // Numbers from the command line, by one rule: decimal, with an optional
 // sign; no blanks, no hexadecimal. `what` names the argument in the message.
 double number_arg(const std::string& text, const std::string& what);  // finite
+// A number the library takes as a single: finite and within a single's range
+// (1e39 is refused as 1e400 is for a double).
+float single_arg(const std::string& text, const std::string& what);
 int32_t integer_arg(const std::string& text, const std::string& what, long long low = INT32_MIN,
                     long long high = INT32_MAX);
 // Where a bit pattern is meant, also 0x hexadecimal up to 0xFFFFFFFF.
@@ -74,6 +79,12 @@ std::string brief(std::string_view text);
 
 // A warning on standard error: "wqj NAME: warning: ...".
 void warn(const std::string& message);
+
+// Input that cannot be read (a missing file, a directory, a read error) is a
+// Failure naming it and the reason: "cannot read the file 'x': No such file
+// or directory". `what` is "the file 'x'" or "standard input"; `error` an
+// errno value (0: no reason known).
+[[noreturn]] void unreadable(const std::string& what, int error);
 
 // ---- JSON ----------------------------------------------------------------------
 // A text is a JSON string whose code points are its bytes: printable ASCII

@@ -45,11 +45,18 @@ bool listed(std::string_view name, std::initializer_list<const char*> names) {
     return false;
 }
 
-std::string read_all(std::FILE* in) {
+// The whole stream (closed unless it is standard input); a read error (a
+// directory, a device) is a Failure, not an empty text.
+std::string read_all(std::FILE* in, const std::string& what) {
     std::string text;
     char chunk[65536];
     std::size_t n;
+    errno = 0;
     while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, n);
+    const bool failed = std::ferror(in) != 0;
+    const int error = errno;
+    if (in != stdin) std::fclose(in);
+    if (failed) unreadable(what, error);
     return text;
 }
 
@@ -79,8 +86,15 @@ Cli::Cli(const Args& args, std::initializer_list<const char*> flags, std::initia
         }
         const bool takes_value = listed(name, valued) || (text_at >= 0 && name == "--file");
         if (!takes_value) {
-            if (!listed(name, flags)) throw UsageError{"unknown option " + brief(name) + " (wqj " +
-                                                       command_name + " --help lists the options)"};
+            if (!listed(name, flags)) {
+                std::vector<std::string> known(flags.begin(), flags.end());
+                known.insert(known.end(), valued.begin(), valued.end());
+                known.insert(known.end(), {"--json", "--help"});
+                if (text_at >= 0) known.emplace_back("--file");
+                const std::string guess = closest(name, known);
+                throw UsageError{"unknown option " + brief(name) + (guess.empty() ? "" : "; did you mean " + guess + "?") +
+                                 " (wqj " + command_name + " --help lists the options)"};
+            }
             if (equals != std::string::npos) throw UsageError{"option " + brief(name) + " takes no value"};
             flags_given.push_back(name);
             continue;
@@ -93,18 +107,21 @@ Cli::Cli(const Args& args, std::initializer_list<const char*> flags, std::initia
         }
     }
     if (text_at < 0) return;
-    const auto at = static_cast<std::size_t>(text_at);
+    std::size_t at = static_cast<std::size_t>(text_at);
     if (const std::string* file = value("--file")) {
-        const std::string& path = *file;
-        std::FILE* in = std::fopen(path.c_str(), "rb");
-        if (in == nullptr) throw Failure{"cannot read the file " + brief(path) + ": " + std::strerror(errno)};
-        std::string text = read_all(in);
-        std::fclose(in);
-        plain.insert(plain.begin() + static_cast<std::ptrdiff_t>(std::min(at, plain.size())),
-                     without_line_end(std::move(text)));
+        const std::string what = "the file " + brief(*file);
+        std::FILE* in = std::fopen(file->c_str(), "rb");
+        if (in == nullptr) unreadable(what, errno);
+        at = std::min(at, plain.size());
+        plain.insert(plain.begin() + static_cast<std::ptrdiff_t>(at), without_line_end(read_all(in, what)));
     } else if (plain.size() > at && plain[at] == "-") {
-        plain[at] = without_line_end(read_all(stdin));
+        plain[at] = without_line_end(read_all(stdin, "standard input"));
+    } else {
+        return;
     }
+    if (const std::size_t nul = plain[at].find('\0'); nul != std::string::npos)
+        warn("the text holds a NUL byte at byte " + std::to_string(nul + 1) + " of " + std::to_string(plain[at].size()) +
+             "; the library reads it only up to there");
 }
 
 bool Cli::has(std::string_view flag) const {
@@ -133,6 +150,12 @@ double number_arg(const std::string& text, const std::string& what) {
     if (whole && r.ec == std::errc::result_out_of_range) throw UsageError{what + " " + brief(text) + " is out of range"};
     if (!whole || r.ec != std::errc{}) throw UsageError{what + " " + brief(text) + " is not a number"};
     if (!std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is not a finite number"};
+    return v;
+}
+
+float single_arg(const std::string& text, const std::string& what) {
+    const float v = static_cast<float>(number_arg(text, what));
+    if (!std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is out of range for a single (at most 3.4028235e38)"};
     return v;
 }
 
@@ -196,6 +219,10 @@ std::string brief(std::string_view text) {
 void warn(const std::string& message) {
     std::fflush(stdout);
     std::fprintf(stderr, "wqj %s: warning: %s\n", command_name, message.c_str());
+}
+
+void unreadable(const std::string& what, int error) {
+    throw Failure{"cannot read " + what + ": " + (error != 0 ? std::strerror(error) : "read error")};
 }
 
 // ---- JSON ---------------------------------------------------------------------------

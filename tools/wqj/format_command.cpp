@@ -38,7 +38,7 @@ int run_format(const Args& args) {
     const bool metric = cli.has("--metric");
     const bool decimal = cli.has("--decimal");
     const bool fractions = !metric && !decimal;
-    const float inches = static_cast<float>(number_arg(cli.plain[0], "inches"));
+    const float inches = single_arg(cli.plain[0], "inches");
     // A denominator of 1 to 4096 with fractions, else 0 to 15 decimals.
     const std::string* places_text = cli.value("--places");
     const int32_t places = places_text ? integer_arg(*places_text, "option --places", fractions ? 1 : 0, fractions ? 4096 : 15)
@@ -92,7 +92,8 @@ void add_format_command(std::vector<Command>& list) {
                     "usage: wqj format INCHES [--metric] [--decimal] [--places N]\n\n"
                     "Writes INCHES in each of the library's display styles, one line per style:\n"
                     "the style code, its constant name and the text (\"(empty text)\" when the\n"
-                    "library gives none, as for zero and negative lengths).\n\n"
+                    "library gives none, as for zero and negative lengths). INCHES is a single:\n"
+                    "a value beyond its range (1e39) is refused.\n\n"
                     "  --metric     the seven metric styles instead of the fourteen imperial ones\n"
                     "  --decimal    the fractional inch as decimals instead of a fraction\n"
                     "  --places N   the largest denominator with fractions (default 16), else\n"

@@ -36,17 +36,17 @@ int run_fraction(const Args& args) {
     const Args& a = cli.plain;
     if (action == "reduce") {
         cli.expect(2, 3, "wqj fraction reduce TEXT [MAXDEN]");
-        const int32_t cap = a.size() > 2 ? integer_arg(a[2], "largest denominator") : kNoCap;
+        const int32_t cap = a.size() > 2 ? integer_arg(a[2], "largest denominator", 1) : kNoCap;
         return print_text(action, a[1], take(REDUCEFRACTION(a[1].c_str(), cap)));
     }
     if (action == "convert") {
         cli.expect(3, 3, "wqj fraction convert TEXT NEWDEN");
-        return print_text(action, a[1], take(CONVERTFRACTIONDENOMINATOR(a[1].c_str(), integer_arg(a[2], "new denominator"))));
+        return print_text(action, a[1], take(CONVERTFRACTIONDENOMINATOR(a[1].c_str(), integer_arg(a[2], "new denominator", 1))));
     }
     if (action == "decimal") {
         cli.expect(2, 3, "wqj fraction decimal VALUE [MAXDEN]");
-        const float value = static_cast<float>(number_arg(a[1], "value"));
-        const int32_t cap = a.size() > 2 ? integer_arg(a[2], "largest denominator") : kSixteenths;
+        const float value = single_arg(a[1], "value");
+        const int32_t cap = a.size() > 2 ? integer_arg(a[2], "largest denominator", 1) : kSixteenths;
         return print_text(action, a[1], take(DECIMALTOFRACTIONSTRING(value, cap)));
     }
     if (action == "value") {
@@ -75,7 +75,8 @@ void add_fraction_command(std::vector<Command>& list) {
         "           (default 16)\n"
         "  value    numerator / denominator as a single (the whole part is not added)\n"
         "\n"
-        "An empty result is shown as (empty text).\n"
+        "A denominator (MAXDEN, NEWDEN) is 1 or more; VALUE is a single. An empty\n"
+        "result is shown as (empty text).\n"
         "\n"
         "  wqj fraction reduce 6/4          ->  1 1/2\n"
         "  wqj fraction reduce 15/16 4      ->  1\n"

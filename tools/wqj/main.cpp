@@ -1,9 +1,10 @@
 // wqj: the command-line tool over WQJDLL. `wqj --help` lists the commands;
 // `wqj COMMAND --help` explains one. Exit status 0 on success, 1 when what
 // was asked for is not there, nothing was read or it was refused (and when
-// the output could not be written), 2 on a usage error; every message goes
-// to standard error.
+// the input could not be read or the output could not be written), 2 on a
+// usage error; every message goes to standard error.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -34,7 +35,8 @@ void print_overview() {
     std::printf("\nEvery command takes --json (one JSON object per result), \"--opt value\" or\n"
                 "\"--opt=value\", and \"--\" to end the options. Commands that read a text take it\n"
                 "also from standard input (-) or a file (--file PATH). Exit status: 0 done,\n"
-                "1 not found, nothing read or refused, 2 a usage error.\n");
+                "1 not found, nothing read, refused, or input or output that failed,\n"
+                "2 a usage error.\n");
 }
 
 // The library file this process has loaded.
@@ -61,10 +63,14 @@ int print_version() {
     return 0;
 }
 
-// Whatever the command printed must have reached standard output.
+// Whatever the command printed must have reached standard output. A reader
+// that closed the pipe early (wqj papers | head -1) wanted no more: that
+// ends quietly with the command's own status.
 int finish(int status) {
+    errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int error = errno;
+        if (error == EPIPE) return status;
         std::fprintf(stderr, "wqj: cannot write the output: %s\n", error ? std::strerror(error) : "write error");
         return status == 0 ? 1 : status;
     }
@@ -84,7 +90,11 @@ int run(int argc, char** argv) {
         print_overview();
         return argc < 2 ? 2 : 0;
     }
-    if (std::strcmp(argv[1], "--version") == 0) return print_version();
+    if (std::strcmp(argv[1], "--version") == 0) {
+        if (argc == 2) return print_version();
+        std::fprintf(stderr, "wqj: --version takes no arguments (%s given)\n", wqjtool::brief(argv[2]).c_str());
+        return 2;
+    }
     std::vector<std::string> names;
     for (const wqjtool::Command& c : wqjtool::commands()) {
         names.emplace_back(c.name);
@@ -123,4 +133,11 @@ int run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return finish(run(argc, argv)); }
+int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A closed pipe is a write error (EPIPE) that finish() handles, not a
+    // signal that kills the process.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    return finish(run(argc, argv));
+}

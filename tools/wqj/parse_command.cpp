@@ -23,12 +23,10 @@
 namespace wqjtool {
 namespace {
 
-// A single as the library writes it (7 digits), without the leading blank;
-// an infinity or NaN is named, as the library writes it as a number.
-std::string single_text(float value) {
-    const std::string text = wqj::detail::number_text(value, 7);
-    return std::isfinite(value) ? text : shortest(value) + " (written by the library as " + text + ")";
-}
+// A single as the shortest text that reads back as it (98.424995, not the
+// library's 7 digits 98.425, which read back as a different single), as
+// --json writes it.
+std::string single_text(float value) { return shortest(value); }
 
 const char* unit_of_error(int code) {
     switch (code) {
@@ -186,16 +184,18 @@ Reading read_entry(const std::string& entry, float maximum) {
         while (j + 1 < words.size() && !words[j + 1].read) run += " " + words[++j].text;
         const std::size_t from = lead + words[i].at + 1, to = lead + words[j].at + words[j].text.size();
         std::string why = " is not read";
-        if (i + 1 < words.size() && fraction(words[j + 1 < words.size() ? j + 1 : j].text) && numeric(words[i].text))
+        if (j + 1 < words.size() && fraction(words[j + 1].text) && numeric(words[i].text))
             why += " (a whole number is read with its fraction only when blanks alone stand between them: 4 1/2)";
+        else if (numeric(words[j].text))
+            why += " (no unit word follows it; wqj units lists them)";
         else if (r.found.empty())
             why += " (a number is read only before a unit word between blanks; wqj units lists them)";
-        r.warnings.push_back("'" + run + "' at column" + (from == to ? " " + std::to_string(from)
+        r.warnings.push_back(brief(run) + " at column" + (from == to ? " " + std::to_string(from)
                                                                       : "s " + std::to_string(from) + "-" + std::to_string(to)) +
                              why);
         i = j + 1;
     }
-    if (r.found.empty() && !words.empty()) r.warnings.insert(r.warnings.begin(), "nothing was read");
+    if (r.found.empty()) r.warnings.insert(r.warnings.begin(), "nothing was read");
     return r;
 }
 
@@ -243,7 +243,7 @@ void print_error_mark(const Reading& r) {
 
 float limit_arg(const Cli& cli, const char* name, float otherwise) {
     const std::string* v = cli.value(name);
-    return v ? static_cast<float>(number_arg(*v, std::string("option ") + name)) : otherwise;
+    return v ? single_arg(*v, std::string("option ") + name) : otherwise;
 }
 
 int run_parse(const Args& args) {
@@ -271,17 +271,16 @@ int run_parse(const Args& args) {
         }
         for (const std::string& w : r.warnings) warn(w);
     }
-    return error || (cli.has("--strict") && !r.warnings.empty()) ? 1 : 0;
+    return error || r.found.empty() || (cli.has("--strict") && !r.warnings.empty()) ? 1 : 0;
 }
 
 // ---- try -------------------------------------------------------------------------
 
-std::string trimmed_number(long double value, int digits) {
-    return std::string(wqj::detail::trim_blanks(wqj::NUMBERTOTEXT(value, digits)));
-}
-
 // What CONVERTTEXTSTRINGVALUETOINCHESERRORMSG makes of the separated entry:
 // its result and the message box text, or the field's new text when accepted.
+// The messages are built as the export builds them, number for number (the
+// same roundings to `places`, the same number writing), as the tool cannot
+// show a message box of its own on every build.
 struct Verdict {
     float result;
     bool accepted;
@@ -299,22 +298,22 @@ Verdict validate(const std::string& separated, float minimum, float number_maxim
         static const char* const words[] = {"meters", "yards", "decimeters", "feet", "centimeters", "inches",
                                             "millimeters", "unknown"};
         return {-1, false, std::string("The value you have entered for ") + (code >= -8 ? words[-code - 1] : "") +
-                               " is invalid. The value cannot exceed " + trimmed_number(number_maximum, 7) + "."};
+                               " is invalid. The value cannot exceed " + wqj::detail::number_text(number_maximum, 7) + "."};
     }
     if (v > maximum) {
         const float converted = CONVERTMEASUREMENT(maximum, metric ? CONVERTTOMETERS : CONVERTTOFEET);
-        return {0, false, "The maximum value for this measurement is " +
-                              trimmed_number(wqj::ROUNDTODIGITS(converted, places), 15) +
+        const double rounded = static_cast<double>(wqj::ROUNDTODIGITS(converted, places));
+        return {0, false, "The maximum value for this measurement is " + wqj::detail::number_text(rounded, 15) +
                               (metric ? " meters." : " feet.")};
     }
     if (v < minimum) {
         if (metric) {
             const double mm = INCHESTOMILLIMETERS(minimum);
-            return {0, false, "The minimum value for this measurement is " + trimmed_number(mm, 15) +
+            return {0, false, "The minimum value for this measurement is " + wqj::detail::number_text(mm, 15) +
                                   (mm > 1 ? " millimeters." : " millimeter.")};
         }
-        const long double r = wqj::ROUNDTODIGITS(minimum, places);
-        return {0, false, "The minimum value for this measurement is " + trimmed_number(r, 15) +
+        const double r = static_cast<double>(wqj::ROUNDTODIGITS(minimum, places));
+        return {0, false, "The minimum value for this measurement is " + wqj::detail::number_text(r, 15) +
                               (r > 1 ? " inches." : " inch.")};
     }
     const std::optional<std::string> shown = wqj::detail::field_text(system, style, number_style, v);
@@ -340,7 +339,9 @@ int run_try(const Args& args) {
 
     const std::string& entry = cli.plain[0];
     const Reading r = read_entry(entry, 0);
-    const Verdict verdict = validate(r.separated, minimum, number_maximum, maximum, system, style, number_style, places);
+    // The messages round to --places decimals; without it to 2, as a field's do.
+    const Verdict verdict = validate(r.separated, minimum, number_maximum, maximum, system, style, number_style,
+                                     places_text ? places : 2);
 
     JsonObject o;
     std::vector<std::string> displays;
@@ -396,7 +397,7 @@ int run_try(const Args& args) {
         std::printf("verdict    refused (%s): [Measurement Error] %s\n", single_text(verdict.result).c_str(),
                     verdict.text.c_str());
     }
-    return !verdict.accepted || (cli.has("--strict") && !r.warnings.empty()) ? 1 : 0;
+    return !verdict.accepted || r.found.empty() || (cli.has("--strict") && !r.warnings.empty()) ? 1 : 0;
 }
 
 }  // namespace
@@ -408,16 +409,18 @@ void add_parse_command(std::vector<Command>& list) {
          "Reads TEXT as a length field of the drawing program does: blanks are put\n"
          "between numbers and unit words (the separated text is shown), then each\n"
          "unit is looked up by its words (wqj units lists them) and the number before\n"
-         "it is read. Prints the length in inches and each number read, with its\n"
-         "columns in the separated text. A number without a unit word is not read;\n"
-         "every part of the entry that is not read, or reads as something other than\n"
-         "it looks (\"4-1/2\" reads as 1/2), is warned about on standard error, and\n"
-         "with --strict such an entry ends with exit status 1.\n"
+         "it is read. Prints the length in inches (the shortest text that reads back\n"
+         "as the single) and each number read, with its columns in the separated\n"
+         "text. A number without a unit word is not read; every part of the entry\n"
+         "that is not read, or reads as something other than it looks (\"4-1/2\"\n"
+         "reads as 1/2), is warned about on standard error. Exit status 1 when\n"
+         "nothing was read (\"12\", a blank entry), and with --strict also when part\n"
+         "of the entry was not read.\n"
          "With --max N, a number above N (in its own unit) is an error: its code\n"
          "and unit are shown and the number is marked with ^ (exit status 1).\n\n"
          "  wqj parse \"6' 4 1/2\\\"\"         ->  separated  6 ' 4 1/2 \"\n"
          "                                   inches     76.5\n"
-         "  wqj parse '2m50cm'             ->  inches     98.425\n"
+         "  wqj parse '2m50cm'             ->  inches     98.424995\n"
          "  wqj parse '100 in' --max 12    ->  error      -6: a number of inches ...\n",
          run_parse});
 }
@@ -445,9 +448,10 @@ void add_try_command(std::vector<Command>& list) {
          "             as typed), or the\n"
          "             \"Measurement Error\" message. Limits in inches: --min (default\n"
          "             0), --max (default none), --number-max (per number, in its own\n"
-         "             unit; default none). The messages round to --places decimals.\n"
-         "Exit status 1 when the verdict refuses the entry, and with --strict also\n"
-         "when part of it was not read.\n\n"
+         "             unit; default none), each a single. The messages round to\n"
+         "             --places decimals (default 2), as the library writes them.\n"
+         "Exit status 1 when nothing of the entry was read or the verdict refuses\n"
+         "it, and with --strict also when part of it was not read.\n\n"
          "  wqj try \"6' 4 1/2\\\"\"\n"
          "  wqj try 2m50cm --metric\n"
          "  wqj try \"6' 4-1/2\\\"\"       (warns: '4 -' is not read)\n",

@@ -109,10 +109,10 @@ int run_paper_for(const Args& args) {
     const Cli cli(args, {"--metric"}, {"--tolerance"});
     cli.expect(2, 2, "wqj paper-for WIDTH HEIGHT [--metric] [--tolerance T]");
     const bool metric = cli.has("--metric");
-    const float width = static_cast<float>(number_arg(cli.plain[0], "width"));
-    const float height = static_cast<float>(number_arg(cli.plain[1], "height"));
+    const float width = single_arg(cli.plain[0], "width");
+    const float height = single_arg(cli.plain[1], "height");
     const std::string* t = cli.value("--tolerance");
-    const float tolerance = t ? static_cast<float>(number_arg(*t, "option --tolerance")) : 0;
+    const float tolerance = t ? single_arg(*t, "option --tolerance") : 0;
     if (tolerance < 0) throw UsageError{"option --tolerance " + brief(*t) + " is negative"};
 
     // The library's own exact match first; a row without a name is no paper.

@@ -36,8 +36,14 @@ int run_field(const Args& args) {
     const std::string& text = cli.plain[0];
     const std::string& delim = cli.plain[1];
     const int32_t position = integer_arg(cli.plain[2], "position");
-    expect_field(position, PARSECOUNTDLL(text.c_str(), delim.c_str()), "field");
+    const int32_t count = PARSECOUNTDLL(text.c_str(), delim.c_str());
+    expect_field(position, count, "field");
     if (const std::string* replacement = cli.value("--set")) {
+        // The replacing export counts from the start only.
+        if (position < 1) {
+            throw Failure{"field " + std::to_string(position) + " cannot be replaced: --set takes a position from 1 to " +
+                          std::to_string(count) + ", counted from the start"};
+        }
         // Room for the record with the field exchanged.
         std::vector<char> buffer(text.begin(), text.end());
         buffer.resize(text.size() + replacement->size() + 1, '\0');
@@ -144,7 +150,9 @@ void add_text_commands(std::vector<Command>& list) {
                     "exactly) and counted from 1; a negative N counts from the end. An empty\n"
                     "DELIM reads comma-separated values with double quotes. TEXT may be -\n"
                     "(standard input) or given as --file PATH.\n"
-                    "With --set the record is printed with field N replaced by NEW.\n"
+                    "With --set the record is printed with field N replaced by NEW; N is then\n"
+                    "1 to the number of fields (the library replaces no field counted from\n"
+                    "the end).\n"
                     "Exit status 1, with a message, when there is no field N.\n",
                     run_field});
     list.push_back({"fields", "list every field of a record",
