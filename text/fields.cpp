@@ -236,6 +236,12 @@ double GETVALUEFROMSTRINGBYPOSITION(std::string_view text, int32_t position, std
 
 namespace {
 
+// Where the bytes stand that replacing field `position` exchanges: the
+// field itself, or with an empty delimiter its whole comma-separated region.
+std::optional<FieldPlace> replaced_place(std::string_view text, std::string_view delimiter, int32_t position) {
+    return delimiter.empty() ? comma_separated_region(text, position) : field_place(text, delimiter, position);
+}
+
 std::string trimmed(std::string joined) {
     const std::string_view t = detail::trim_blanks(joined);
     if (t.size() == joined.size()) return joined;
@@ -255,8 +261,7 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
     // quotes. Nothing is added at the ends: the record stays within the old
     // length minus the old field plus the new one, the room the host
     // provides.
-    const auto place = delimiter.empty() ? detail::comma_separated_region(text, position)
-                                         : detail::field_place(text, delimiter, position);
+    const auto place = replaced_place(text, delimiter, position);
     if (!place) return std::nullopt;
     std::string joined;
     joined.reserve(text.size() - place->length + field.size());
@@ -269,8 +274,7 @@ std::optional<std::string> SETSTRINGPARTINSTRINGBYPOSITION(std::string_view text
 std::optional<detail::FieldPlace> detail::replaced_field_in_place(std::string_view text, int32_t position,
                                                                   std::string_view field, std::string_view delimiter) {
     if (position < 1) return std::nullopt;
-    const auto place =
-        delimiter.empty() ? comma_separated_region(text, position) : field_place(text, delimiter, position);
+    const auto place = replaced_place(text, delimiter, position);
     if (!place) return std::nullopt;
     // The result's first and last bytes: a blank at either end would be
     // trimmed, which only the rebuilt text does.
