@@ -4,12 +4,12 @@
 // WQJDLL.dll, or two releases), the two transcripts show every difference in
 // what they answer; between our two builds they must agree byte for byte.
 //
-// The script depends on nothing but the seed and the count: the draws come
-// from std::mt19937_64, whose sequence is fixed by the language, through our
-// own range helpers (the standard distributions differ between libraries),
-// and the values taken from the library while generating (catalogue names,
-// code strings, paper sizes) are the same on both builds. So the native wqj
-// and wqj.exe print the same script.
+// The script depends on nothing but the seed, the count and the library's
+// answers taken while generating (catalogue names, code strings, paper
+// sizes), which are the same on both builds: the draws come from
+// std::mt19937_64, whose sequence is fixed by the language, through our own
+// range helpers (the standard distributions differ between libraries). So
+// the native wqj and wqj.exe print the same script.
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -402,7 +402,7 @@ int last_item(int sub) {  // a few past the last item type of each subcategory
 }
 int item_for(int sub) { return chance(20) ? pick({235, 248, 249, 254, 10201, 0, -1}) : range(0, last_item(sub)); }
 
-// A catalogue key: mostly an item that has sub-items (found through the native
+// A catalogue key: mostly an item that has sub-items (found through the library's
 // code strings) with a sub-item inside or just outside its list, else any key.
 struct Item { int sub, item, count; };
 std::vector<Item> items_with_subitems;
@@ -429,7 +429,7 @@ void catalogue() {
     for (int t = -1; t <= 13; ++t) call("GETDESCRIPTIONFORDRAWINGTOOLTYPE", {n(t)});
     for (int t = -1; t <= 5; ++t) call("GETDESCRIPTIONFORWIRETYPE", {n(t)});
 
-    // Item names of every subcategory; the native names, varied, feed the reverse lookup.
+    // Item names of every subcategory; the library's names, varied, feed the reverse lookup.
     std::vector<std::pair<int, std::string>> names = {{-1, "Wire"}, {-1, "Speaker"}, {-1, "Battery Backup (UPS)"},
                                                       {-1, "General"}, {-1, "Graphic Objects"}, {-1, "TELEPHONEJACKS"}};
     for (int sub = -1; sub <= 7; ++sub) {
@@ -455,7 +455,7 @@ void catalogue() {
     }
     for (int i = 0; i < 90; ++i) call("GETSYMBOLSUBITEMNAMEFROMTYPE", key());
 
-    // Library names: stems from the native library, with the suffix in any case and damaged.
+    // Library names: stems from the library, with the suffix in any case and damaged.
     for (int i = 0; i < 45; ++i) {
         const int c = chance(90) ? range(0, 7) : pick({-1, 10201, kMin});
         const int s = chance(90) ? range(0, 7) : -1, item = chance(80) ? range(-1, 40) : pick({235, 254, -3});
@@ -689,10 +689,12 @@ void add_calls_command(std::vector<Command>& list) {
                     "CONVERTTEXTSTRINGVALUETOINCHESERRORMSG (a window and a message box),\n"
                     "GETSPECIALFOLDERLOCATION, GETMOUSEBUTTON, GETKEYSTATE and\n"
                     "RANDOMIZEDLLGENERATOR.\n\n"
-                    "The script depends only on the seed and the count: the same on every\n"
-                    "machine, from the native wqj and from wqj.exe (which ends its lines with\n"
-                    "CR LF). Texts are quoted for --escapes, so every line is printable ASCII,\n"
-                    "and every line runs in wqj call without a usage error.\n\n"
+                    "The script depends only on the seed and the count (and on the catalogue\n"
+                    "names, code strings and paper sizes of the library wqj runs with, which\n"
+                    "some calls are made from): the same on every machine, from the native wqj\n"
+                    "and from wqj.exe (which ends its lines with CR LF). Texts are quoted for\n"
+                    "--escapes, so every line is printable ASCII, and every line runs in\n"
+                    "wqj call without a usage error.\n\n"
                     "  --seed N   the seed: 0 to 18446744073709551615, decimal or 0x hexadecimal\n"
                     "             (default 0x57514A444C4C3031, that is 6291891811611586609)\n"
                     "  --count K  K calls, 1 to 2147483647. Without it the script is one round:\n"
@@ -702,8 +704,9 @@ void add_calls_command(std::vector<Command>& list) {
                     "             K gives the first K lines of a larger one (same seed).\n"
                     "  --json     one object a line, {\"call\": LINE}\n\n"
                     "Comparing two libraries of these exports (two releases, or two builds):\n"
-                    "run the same script through each, in one wqj call process each, so the\n"
-                    "library's state carries from line to line as in a program, and compare:\n"
+                    "make the script once and run that file through each, in one wqj call\n"
+                    "process each, so the library's state carries from line to line as in a\n"
+                    "program, and compare:\n"
                     "  wqj calls --count 100000 > s.txt\n"
                     "  wqj call --bits --script s.txt > a.txt     (wqj with the one library)\n"
                     "  wqj call --bits --script s.txt > b.txt     (wqj with the other)\n"
