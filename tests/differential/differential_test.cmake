@@ -1,8 +1,8 @@
-# The two builds give the same bytes: one fixed script of calls (made by the
-# native wqj_call_generator) runs through the native library and through
-# WQJDLL.dll under the emulator, each in one `wqj call --bits --script`
-# process, and every result and everything written back must be the same,
-# floats to the bit.
+# The two builds give the same bytes: the script of `wqj calls` (its default
+# seed, one round) runs through the native library and through WQJDLL.dll
+# under the emulator, each in one `wqj call --bits --script` process, and
+# every result and everything written back must be the same, floats to the
+# bit. wqj.exe must print the same script as the native wqj.
 # Usage: cmake -DNATIVE_BIN= -DWQJ= -DEMULATOR= -DWORK= -P differential_test.cmake
 cmake_minimum_required(VERSION 3.20)
 foreach(v NATIVE_BIN WQJ WORK)
@@ -10,16 +10,24 @@ foreach(v NATIVE_BIN WQJ WORK)
     message(FATAL_ERROR "differential: -D${v}= is required")
   endif()
 endforeach()
-foreach(program wqj_call_generator wqj)
-  if(NOT EXISTS "${NATIVE_BIN}/${program}")
-    message(FATAL_ERROR "differential: ${NATIVE_BIN}/${program} is missing: build the native preset first")
-  endif()
-endforeach()
+if(NOT EXISTS "${NATIVE_BIN}/wqj")
+  message(FATAL_ERROR "differential: ${NATIVE_BIN}/wqj is missing: build the native preset first")
+endif()
 file(MAKE_DIRECTORY "${WORK}")
 
-execute_process(COMMAND "${NATIVE_BIN}/wqj_call_generator" OUTPUT_FILE "${WORK}/calls.txt" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "differential: wqj_call_generator exited ${status}")
+execute_process(COMMAND "${NATIVE_BIN}/wqj" calls OUTPUT_FILE "${WORK}/calls.txt" ERROR_VARIABLE err
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "")
+  message(FATAL_ERROR "differential: the native wqj calls exited ${status}:\n${err}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${WQJ}" calls OUTPUT_VARIABLE windows_calls ERROR_VARIABLE err
+  RESULT_VARIABLE status)
+file(READ "${WORK}/calls.txt" native_calls)
+string(REPLACE "\r\n" "\n" windows_calls "${windows_calls}")
+if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT windows_calls STREQUAL native_calls)
+  file(WRITE "${WORK}/calls-windows.txt" "${windows_calls}")
+  message(FATAL_ERROR "differential: wqj.exe calls (exit ${status}) does not print the native script "
+                      "(${WORK}/calls.txt, ${WORK}/calls-windows.txt):\n${err}")
 endif()
 
 # The script comes on standard input: the Windows program reads no Unix path.

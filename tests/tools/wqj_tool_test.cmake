@@ -129,6 +129,26 @@ expect_output(2 "usage: wqj call" call)
 expect_output(0 "usage: wqj call" call --help)
 expect_output(0 "\nGETFORMATEDTEXTFROMINCHES +hstr +i32:system i32:style i32:number_style f32:inches i32:places\n" call --list)
 
+# ---- wqj calls: the seeded script of the cross-build check ----
+# Its default seed is 0x57514A444C4C3031; --count cuts the rounds at K lines.
+string(CONCAT calls_head "LIBMAIN 0 -1 7\nLIBMAIN 0 0 7\nLIBMAIN 0 1 0\nLIBMAIN 0 2 7\nLIBMAIN 0 3 7\nLIBMAIN 0 4 7\n"
+  "GETUBPAPERINFOARRAY\nGETRANDOMLONGVALUE\nGETRANDOMLONGVALUE\nGETRANDOMLONGVALUE\nGETRANDOMLONGVALUE\nGETRANDOMLONGVALUE\n--escapes CONVERTTEXTSTRINGVALUETOINCHES '6 \\\\x27 4 1/2 \"' 12 0 0\n--escapes CONVERTTEXTSTRINGVALUETOINCHES '6 \\\\x27 - 4 1/2 \"' 4 0 0\n")
+expect_streams("" 0 "^${calls_head}--escapes " "^$" calls)
+expect_streams("" 0 "^${calls_head}$" "^$" calls --seed 6291891811611586609 --count 14)
+expect_streams("" 2 "^$" "option --count '0' is out of range \\(1 to 2147483647\\)" calls --count 0)
+expect_streams("" 2 "^$" "option --seed '-1' is not a whole number from 0 to 18446744073709551615" calls --seed -1)
+# Another seed, past the first round: the same script twice, each line a call
+# that runs without a usage error.
+execute_process(COMMAND ${runner} calls --seed 7 --count 9000 OUTPUT_VARIABLE calls_first RESULT_VARIABLE status)
+execute_process(COMMAND ${runner} calls --seed=0x7 --count=9000 OUTPUT_VARIABLE calls_second)
+string(REGEX MATCHALL "\n" calls_lines "${calls_first}")
+list(LENGTH calls_lines calls_count)
+if(NOT status EQUAL 0 OR NOT calls_count EQUAL 9000 OR NOT calls_first STREQUAL calls_second)
+  message(FATAL_ERROR "wqj calls --seed 7 --count 9000: exit ${status}, ${calls_count} lines, the same twice: "
+                      "${calls_first} ${calls_second}")
+endif()
+expect_streams("${calls_first}" 0 "^> LIBMAIN 0 -1 7\n" "^$" call --bits --script -)
+
 # ---- wqj try: one entry along the host's whole road ----
 expect_output(0 "inches     76\\.5\nnumber     6 +' = 6 feet \\(columns 1-3\\)\nnumber     4 1/2 +\" = 4\\.5 inches \\(columns 5-11\\)\ndisplays.*\n    3  FORMATFEETWORDS +6\\.375 Feet +same\n.*    6  FORMATFEETINCHESMARKS +6' 4 1/2\" +same\n.*verdict    accepted, 76\\.5 inches; the field becomes: 6' 4 1/2\"\n$" try "6' 4 1/2\"")
 expect_output(0 "separated  6 ' 4 - 1/2 \"\ninches     72\\.5\n.*warning    '4 -' at columns 5-7 is not read" try "6' 4-1/2\"")

@@ -1,7 +1,15 @@
-// wqj_call_generator: prints one fixed script of `wqj call --script` lines that
-// drives every export taking numbers or text through its rules, edges and odd
-// values. The same script runs through the native library and through
-// WQJDLL.dll; the two transcripts must agree byte for byte.
+// wqj calls: prints a seeded script of `wqj call --script` lines that drives
+// every export taking numbers or text through its rules, edges and odd
+// values. Run through two libraries of these exports (ours natively and as
+// WQJDLL.dll, or two releases), the two transcripts show every difference in
+// what they answer; between our two builds they must agree byte for byte.
+//
+// The script depends on nothing but the seed, the count and the library's
+// answers taken while generating (catalogue names, code strings, paper
+// sizes), which are the same on both builds: the draws come from
+// std::mt19937_64, whose sequence is fixed by the language, through our own
+// range helpers (the standard distributions differ between libraries). So
+// the native wqj and wqj.exe print the same script.
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -12,19 +20,25 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
+#include "tools/wqj/commands.h"
 #include "wqjdll.h"
 
+namespace wqjtool {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-// A fixed seed and own range helpers (the standard distributions differ between
-// libraries). Draws that make up one value are sequenced through braced lists,
-// so the script does not depend on a compiler's order of evaluation either.
-std::mt19937_64 rng(0x57514A444C4C3031ULL);
+// The default seed: "WQJDLL01" in ASCII.
+constexpr uint64_t kDefaultSeed = 0x57514A444C4C3031ULL;
+
+// The seed and own range helpers. Draws that make up one value are sequenced
+// through braced lists, so the script does not depend on a compiler's order
+// of evaluation either.
+std::mt19937_64 rng(kDefaultSeed);
 uint64_t below(uint64_t n) { return rng() % n; }
 int range(int lo, int hi) { return lo + static_cast<int>(below(static_cast<uint64_t>(hi) - lo + 1)); }
 bool chance(int percent) { return below(100) < static_cast<uint64_t>(percent); }
@@ -42,7 +56,6 @@ constexpr int kMax = std::numeric_limits<int32_t>::max();
 
 // Numbers as wqj reads them back exactly: integers in decimal, floats shortest.
 std::string n(long long v) { return std::to_string(v); }
-template <class F> std::string shortest(F v) { char b[64]; return {b, std::to_chars(b, b + sizeof b, v).ptr}; }
 std::string f(float v) { return shortest(v); }
 std::string d(double v) { return shortest(v); }
 
@@ -58,20 +71,28 @@ std::string q(std::string_view bytes) {
     return s + "'";
 }
 
+// How many more lines to print; -1 for no limit. Lines past the limit are
+// still drawn (their round runs to its end) but not printed.
+long long lines_left = -1;
+
 // One script line; a line with a quoted text argument reads it with --escapes.
 void call(const char* name, const Strings& args) {
-    std::string line = name;
-    for (const std::string& a : args) line += ' ' + a;
+    if (lines_left == 0) return;
+    if (lines_left > 0) --lines_left;
     const bool text = std::any_of(args.begin(), args.end(), [](const std::string& a) { return a[0] == '\''; });
-    std::printf("%s%s\n", text ? "--escapes " : "", line.c_str());
+    std::string line = text ? "--escapes " : "";
+    line += name;
+    for (const std::string& a : args) line += ' ' + a;
+    if (json_output) {
+        emit(JsonObject{}.text("call", line));
+    } else {
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
 }
 void call(const char* name, std::initializer_list<std::string> args = {}) { call(name, Strings(args)); }
 
-std::string host(WQJSTRING s) {  // a host string of the native library, freed
-    std::string t = s ? std::string(s, SysStringByteLen(s)) : std::string();
-    SysFreeString(s);
-    return t;
-}
+std::string host(WQJSTRING s) { return take(s); }  // a host string of this library, freed
 std::string vary_case(std::string s, int how = -1) {  // as is, lower, Title, mixed or (4) upper
     if (how < 0) how = range(0, 3);
     for (std::size_t i = 0; i < s.size() && how > 0; ++i) {
@@ -381,7 +402,7 @@ int last_item(int sub) {  // a few past the last item type of each subcategory
 }
 int item_for(int sub) { return chance(20) ? pick({235, 248, 249, 254, 10201, 0, -1}) : range(0, last_item(sub)); }
 
-// A catalogue key: mostly an item that has sub-items (found through the native
+// A catalogue key: mostly an item that has sub-items (found through the library's
 // code strings) with a sub-item inside or just outside its list, else any key.
 struct Item { int sub, item, count; };
 std::vector<Item> items_with_subitems;
@@ -395,6 +416,7 @@ Strings key() {
 }
 
 void catalogue() {
+    items_with_subitems.clear();  // found again each round, the same
     for (int sub = 1; sub <= 5; ++sub) {
         for (int item = 1; item <= 260; item += item == 40 ? 195 : 1) {  // 1 to 40, then 235 to 260
             const std::string codes = host(GETSUBITEMTYPESCODESTRING(1, sub, item));
@@ -407,7 +429,7 @@ void catalogue() {
     for (int t = -1; t <= 13; ++t) call("GETDESCRIPTIONFORDRAWINGTOOLTYPE", {n(t)});
     for (int t = -1; t <= 5; ++t) call("GETDESCRIPTIONFORWIRETYPE", {n(t)});
 
-    // Item names of every subcategory; the native names, varied, feed the reverse lookup.
+    // Item names of every subcategory; the library's names, varied, feed the reverse lookup.
     std::vector<std::pair<int, std::string>> names = {{-1, "Wire"}, {-1, "Speaker"}, {-1, "Battery Backup (UPS)"},
                                                       {-1, "General"}, {-1, "Graphic Objects"}, {-1, "TELEPHONEJACKS"}};
     for (int sub = -1; sub <= 7; ++sub) {
@@ -433,7 +455,7 @@ void catalogue() {
     }
     for (int i = 0; i < 90; ++i) call("GETSYMBOLSUBITEMNAMEFROMTYPE", key());
 
-    // Library names: stems from the native library, with the suffix in any case and damaged.
+    // Library names: stems from the library, with the suffix in any case and damaged.
     for (int i = 0; i < 45; ++i) {
         const int c = chance(90) ? range(0, 7) : pick({-1, 10201, kMin});
         const int s = chance(90) ? range(0, 7) : -1, item = chance(80) ? range(-1, 40) : pick({235, 254, -3});
@@ -592,10 +614,12 @@ void unique_ids() {
     }
 }
 
-}  // namespace
+// ---- the script ---------------------------------------------------------------
 
-int main() {
-    INITIALIZEDLL();  // the native paper rows give the sizes to look up
+// Every group once, in this order. Later rounds repeat it with the draws
+// going on: the calls are new, and the random values and identifiers follow
+// the library's generator on from where the round before left it.
+void one_round() {
     for (int reason = -1; reason <= 4; ++reason) call("LIBMAIN", {"0", n(reason), n(reason == 1 ? 0 : 7)});
     call("GETUBPAPERINFOARRAY");
     random_values(5);
@@ -613,5 +637,85 @@ int main() {
     unique_ids();
     random_values(2);
     paper_writes_then_reset();  // the setters last: later calls would see the rows they changed
+}
+
+// A seed: a whole number from 0 to 2^64 - 1, decimal or 0x hexadecimal.
+uint64_t seed_arg(const std::string& text) {
+    std::string_view s = text;
+    int base = 10;
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        base = 16;
+        s.remove_prefix(2);
+    }
+    uint64_t seed = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), seed, base);
+    if (s.empty() || r.ptr != s.data() + s.size() || r.ec != std::errc{}) {
+        throw UsageError{"option --seed " + brief(text) +
+                         " is not a whole number from 0 to 18446744073709551615 (decimal or 0x hexadecimal)"};
+    }
+    return seed;
+}
+
+int run_calls(const Args& args) {
+    const Cli cli(args, {}, {"--seed", "--count"});
+    cli.expect(0, 0, "wqj calls [--seed N] [--count K]");
+    const std::string* seed = cli.value("--seed");
+    const std::string* count = cli.value("--count");
+    rng.seed(seed ? seed_arg(*seed) : kDefaultSeed);
+    lines_left = count ? integer_arg(*count, "option --count", 1, INT32_MAX) : -1;
+    generator = 0xFFFFFFFFu;  // as the library loads: never seeded
+    // The paper sizes looked up come from this process's rows, the defaults
+    // INITIALIZEDLL made before the command ran.
+    do {
+        one_round();
+    } while (lines_left > 0 && !std::ferror(stdout));  // a closed pipe wants no more
     return 0;
 }
+
+}  // namespace
+
+void add_calls_command(std::vector<Command>& list) {
+    list.push_back({"calls", "print a seeded script of calls to compare two libraries",
+                    "usage: wqj calls [--seed N] [--count K]\n\n"
+                    "Prints a script for wqj call --script, one call a line, that drives the\n"
+                    "exports taking numbers or text (111 of the 116) through their rules, edges\n"
+                    "and odd values: typed lengths and the numbers in them, lengths in every\n"
+                    "display style, units and labels, fractions, fields and lists, number texts,\n"
+                    "reversal, drawing scales, paper rows (read; written last, then reset with\n"
+                    "INITIALIZEDLL), catalogue keys and names, library names, code strings,\n"
+                    "object codes, angles, rectangles, bits, paths, random values and record\n"
+                    "identifiers (the generator as loaded, never seeded). Left out are the five\n"
+                    "whose results depend on the machine or the moment:\n"
+                    "CONVERTTEXTSTRINGVALUETOINCHESERRORMSG (a window and a message box),\n"
+                    "GETSPECIALFOLDERLOCATION, GETMOUSEBUTTON, GETKEYSTATE and\n"
+                    "RANDOMIZEDLLGENERATOR.\n\n"
+                    "The script depends only on the seed and the count (and on the catalogue\n"
+                    "names, code strings and paper sizes of the library wqj runs with, which\n"
+                    "some calls are made from): the same on every machine, from the native wqj\n"
+                    "and from wqj.exe (which ends its lines with CR LF). Texts are quoted for\n"
+                    "--escapes, so every line is printable ASCII, and every line runs in\n"
+                    "wqj call without a usage error.\n\n"
+                    "  --seed N   the seed: 0 to 18446744073709551615, decimal or 0x hexadecimal\n"
+                    "             (default 0x57514A444C4C3031, that is 6291891811611586609)\n"
+                    "  --count K  K calls, 1 to 2147483647. Without it the script is one round:\n"
+                    "             every group once, about 4,000 calls. With it, rounds follow\n"
+                    "             one another, the draws going on, until K lines are printed:\n"
+                    "             the first round is the script without --count, and a smaller\n"
+                    "             K gives the first K lines of a larger one (same seed).\n"
+                    "  --json     one object a line, {\"call\": LINE}\n\n"
+                    "Comparing two libraries of these exports (two releases, or two builds):\n"
+                    "make the script once and run that file through each, in one wqj call\n"
+                    "process each, so the library's state carries from line to line as in a\n"
+                    "program, and compare:\n"
+                    "  wqj calls --count 100000 > s.txt\n"
+                    "  wqj call --bits --script s.txt > a.txt     (wqj with the one library)\n"
+                    "  wqj call --bits --script s.txt > b.txt     (wqj with the other)\n"
+                    "  diff a.txt b.txt\n"
+                    "--bits prints each float and double with its bit pattern too, so a\n"
+                    "difference of one bit shows. wqj.exe uses the WQJDLL.dll in its own\n"
+                    "folder; the native wqj the libwqjdll.so.0 that LD_LIBRARY_PATH names\n"
+                    "first; wqj --version names the file it loaded.\n",
+                    run_calls});
+}
+
+}  // namespace wqjtool
