@@ -26,6 +26,9 @@ struct CallOptions {
     bool escapes = false;
     bool bits = false;           // --bits: floats also as their bit patterns
     std::size_t text_bytes = 0;  // the bytes of all text arguments of the call
+    // The validated entry is called with no window (0), whatever handle is
+    // given, once the arguments are read.
+    bool no_window = false;
     // When set, the output lines are appended here instead of printed, and
     // the arguments are kept here.
     std::string* capture = nullptr;
@@ -38,11 +41,11 @@ struct ScriptLine {
     Args args;
     std::size_t name_at = 0;
     CallOptions options;
+    bool json = false;  // the line asks for --json (the tool's own setting is left as it was)
 };
 
-// Throws UsageError with the message `wqj call --script` gives for the line
-// (also for --json, whose output is not a transcript's). `line` must not be
-// blank or a comment.
+// Throws UsageError with the message `wqj call --script` gives for the line.
+// `line` must not be blank or a comment.
 ScriptLine read_script_line(const std::string& line, const CallOptions& defaults);
 
 // Calls the line's export; `output` receives what `wqj call --script` prints

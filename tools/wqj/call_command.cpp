@@ -555,6 +555,7 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
         prepare(slots[a], args[k + 1 + a], o);
     }
     check_array_reach(e->name, slots);
+    if (o.no_window && std::string_view(e->name) == "CONVERTTEXTSTRINGVALUETOINCHESERRORMSG") slots[0].p = nullptr;
     if (o.arguments != nullptr) {
         o.arguments->clear();
         for (const Slot& s : slots) {
@@ -694,8 +695,7 @@ int run_call(const Args& args) {
 }  // namespace
 
 ScriptLine read_script_line(const std::string& line, const CallOptions& defaults) {
-    // A --json on the line would turn the rest of a script into JSON, which
-    // is no transcript: refused, and the tool's own --json left as it was.
+    // A --json on the line is reported, not applied.
     const bool json = json_output;
     json_output = false;
     ScriptLine out;
@@ -707,9 +707,8 @@ ScriptLine read_script_line(const std::string& line, const CallOptions& defaults
         json_output = json;
         throw;
     }
-    const bool asked = json_output;
+    out.json = json_output;
     json_output = json;
-    if (asked) throw UsageError{"--json on a script line: a transcript holds the calls' plain output"};
     return out;
 }
 

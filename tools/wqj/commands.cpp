@@ -188,6 +188,7 @@ std::vector<Command> make_commands() {
     add_catalogue_commands(list);
     add_platform_commands(list);
     add_call_command(list);
+    add_replay_command(list);
     return list;
 }
 
