@@ -148,6 +148,41 @@ if(NOT status EQUAL 0 OR NOT calls_count EQUAL 9000 OR NOT calls_first STREQUAL 
                       "${calls_first} ${calls_second}")
 endif()
 expect_streams("${calls_first}" 0 "^> LIBMAIN 0 -1 7\n" "^$" call --bits --script -)
+# ---- wqj replay: a transcript of wqj call --bits --script run again ----
+# The setter's width and both draws replay only in one process with state
+# carried; the mouse, the clock seed and the draw after it are not compared.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/wqj_replay_calls.txt "# a comment\nSETPAPERINFOWIDTH 0 9\nGETPAPERINFOWIDTH 0 0\n\nGETRANDOMLONGVALUE\nGETRANDOMLONGVALUE\nREMOVESTRINGINDELIMITEDSTRINGBYPOSITION 'a,b,c' 2 ''\nGETPAPERINFONAME 16\nGETMOUSEBUTTON 0\nRANDOMIZEDLLGENERATOR\nGETRANDOMLONGVALUE\n")
+execute_process(COMMAND ${runner} call --bits --script - INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/wqj_replay_calls.txt
+  OUTPUT_VARIABLE transcript RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT transcript MATCHES "> GETPAPERINFOWIDTH 0 0\r?\n9 \\(0x41100000\\)")
+  message(FATAL_ERROR "wqj call --bits --script: exit ${status}\n${transcript}")
+endif()
+expect_streams("${transcript}" 0 "line 16: GETRANDOMLONGVALUE\n  not compared: draws from the generator seeded from the clock at line 15\nreplayed 9 calls: 6 identical, 0 differing, 0 mended, 3 not compared, 0 usage\n" "^$" replay -)
+# One bit of a float, one byte of a text, a line cut: the line, the export and the field.
+string(REPLACE "9 (0x41100000)" "9 (0x41100001)" one_bit "${transcript}")
+expect_streams("${one_bit}" 1 "^line 2: GETPAPERINFOWIDTH 0 0\n  differs: the result, at byte 13 \\(line 3\\)\n  recorded: 9 \\(0x41100001\\)\n  now:      9 \\(0x41100000\\)\nline 13: GETMOUSEBUTTON 0\n.*\nGETPAPERINFOWIDTH +1 +0 +1 +0 +0 +0\n" "^$" replay -)
+expect_streams("${one_bit}" 1 "^\\{\"line\":2,\"call\":\"GETPAPERINFOWIDTH 0 0\",\"export\":\"GETPAPERINFOWIDTH\",\"verdict\":\"differs\",\"field\":\"result\",\"field_line\":3,\"at\":13,\"recorded\":\\[\"9 \\(0x41100001\\)\"\\],\"now\":\\[\"9 \\(0x41100000\\)\"\\]\\}\n(\\{[^\n]*\"verdict\":\"not compared\"[^\n]*\\}\n)+\\{\"calls\":9,\"identical\":5,\"differing\":1,\"mended\":0,\"not_compared\":3,\"usage\":0,\"strict\":false,\"exports\":\\[" "^$" replay --json -)
+string(REPLACE "Generic A4" "Generic A5" one_byte "${transcript}")
+expect_streams("${one_byte}" 1 "^line 11: GETPAPERINFONAME 16\n  differs: the result, at byte 11 \\(line 12\\)\n" "^$" replay -)
+string(REGEX REPLACE "list = \"a,c\"\r?\n" "" cut "${transcript}")
+expect_streams("${cut}" 1 "^line 8: [^\n]*\n  differs: list is printed now but was not recorded \\(after line 9\\)\n" "^$" replay -)
+# Mended: the drawing program's rule, where the arguments make it differ and
+# only the fields it writes differ; exit 0 unless --strict.
+string(REPLACE "list = \"a,c\"" "list = \"ac\"" old_rule "${transcript}")
+expect_streams("${old_rule}" 0 "^line 8: REMOVESTRINGINDELIMITEDSTRINGBYPOSITION 'a,b,c' 2 ''\n  mended: list, at byte 3 of its value \\(line 10\\)\n  reason: +with an empty delimiter.*, 1 mended," "^$" replay -)
+expect_streams("${old_rule}" 1 ", 1 mended," "^$" replay --strict -)
+expect_streams("> REMOVESTRINGINDELIMITEDSTRINGBYPOSITION 'a,b,c' 2 ,\n1\nlist = \"ac\"\n" 1 "  differs: list" "^$" replay -)
+expect_streams("> REMOVESTRINGINDELIMITEDSTRINGBYPOSITION 'a,b,c' 2 ''\n0\nlist = \"ac\"\n" 1 "  differs: the result" "^$" replay -)
+expect_streams("> SETSTRINGPARTINSTRINGBYPOSITION2 'a,b' 2 x ''\n2\ntext = \"ax\"\n" 0 "  mended: the result" "^$" replay -)
+expect_streams("> GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION 0 '1/2 FT 3 IN' 8 -1 0 0\n3.5 (0x40600000)\nstart = 8\nend = 8\n" 0 "  mended: the result" "^$" replay -)
+expect_streams("> GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION 0 '6 FT 4 1/2 IN' 10 -1 0 0\n4 (0x40800000)\nstart = 6\nend = 10\n" 1 "  differs: the result" "^$" replay -)
+expect_streams("> CONVERTTEXTSTRINGVALUETOINCHES '5 1/2 FT 3 IN' 0 0 0\n69.5 (0x428B0000)\nerror_start = 0\nerror_end = 0\n" 0 "  mended: the result" "^$" replay -)
+expect_streams("> CONVERTTEXTSTRINGVALUETOINCHES '1/2 FT 3/4 IN' 0 0 0\n7 (0x40E00000)\nerror_start = 0\nerror_end = 0\n" 1 "  differs: the result" "^$" replay -)
+# A line in error is reported as wqj call --script reports it, and differs.
+expect_streams("> FOO 1\n" 1 "^line 1: FOO 1\n  usage: unknown export 'FOO'.*, 1 usage\n" "^wqj replay: line 1: unknown export 'FOO'" replay -)
+expect_streams("STRIPNULL a\n" 1 "replayed 0 calls" "1 line before the first call \\(from line 1\\) is ignored.*no calls in standard input" replay -)
+expect_streams("" 2 "^$" "usage: wqj replay" replay)
+expect_output(0 "usage: wqj replay.*GETRANDOMLONGVALUE, GETUNIQUERECORDID\n.*--strict" replay --help)
 
 # ---- wqj try: one entry along the host's whole road ----
 expect_output(0 "inches     76\\.5\nnumber     6 +' = 6 feet \\(columns 1-3\\)\nnumber     4 1/2 +\" = 4\\.5 inches \\(columns 5-11\\)\ndisplays.*\n    3  FORMATFEETWORDS +6\\.375 Feet +same\n.*    6  FORMATFEETINCHESMARKS +6' 4 1/2\" +same\n.*verdict    accepted, 76\\.5 inches; the field becomes: 6' 4 1/2\"\n$" try "6' 4 1/2\"")
@@ -223,6 +258,7 @@ if(NOT EMULATOR)
   expect_streams("" 1 "^$" "wqj parse: cannot read the file '.*': Is a directory" parse --file ${CMAKE_CURRENT_BINARY_DIR})
   expect_streams("" 1 "^$" "wqj call: cannot read the file '.*': Is a directory" call --script ${CMAKE_CURRENT_BINARY_DIR})
   expect_streams("" 1 "^$" "wqj call: cannot read the file '.*no-such-file': No such file" call --script ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
+  expect_streams("" 1 "^$" "wqj replay: cannot read the file '.*no-such-file': No such file" replay ${CMAKE_CURRENT_BINARY_DIR}/no-such-file)
   # A NUL byte: the library reads the text only up to it.
   execute_process(COMMAND printf "6 ft\\0004 in" OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/wqj_tool_nul.txt)
   expect_streams("" 0 "inches     72\n" "warning: the text holds a NUL byte at byte 5 of 9; the library reads it only up to there"

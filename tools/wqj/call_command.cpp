@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "tools/wqj/call.h"
 #include "tools/wqj/commands.h"
 #include "wqjdll.h"
 
@@ -94,12 +95,17 @@ std::string host_string_text(WQJSTRING s) {
 
 // ---- reading the arguments -----------------------------------------------------------
 
-struct Options {
-    long long room = 0;          // --room N: each buffer has at least N bytes
-    bool escapes = false;
-    bool bits = false;           // --bits: floats also as their bit patterns
-    std::size_t text_bytes = 0;  // the bytes of all text arguments of the call
-};
+using Options = CallOptions;
+
+// One line of a call's output: printed, or kept when the output is captured.
+void put_line(const Options& o, const std::string& line) {
+    if (o.capture == nullptr) {
+        std::printf("%s\n", line.c_str());
+        return;
+    }
+    *o.capture += line;
+    *o.capture += '\n';
+}
 
 [[noreturn]] void bad(const std::string& what, const std::string& text, const char* expected) {
     throw UsageError{what + " " + brief(text) + " is not " + expected};
@@ -412,12 +418,11 @@ std::string call_result;  // with --json, the result of the last call
 
 template <class R>
 void print_result(R r, const Options& o) {
-    if constexpr (std::is_same_v<R, int32_t>) std::printf("%d\n", r);
-    else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>)
-        std::printf("%s\n", float_text(r, o.bits).c_str());
+    if constexpr (std::is_same_v<R, int32_t>) put_line(o, std::to_string(r));
+    else if constexpr (std::is_same_v<R, float> || std::is_same_v<R, double>) put_line(o, float_text(r, o.bits));
     else {
         static_assert(std::is_same_v<R, WQJSTRING>);
-        std::printf("%s\n", host_string_text(r).c_str());
+        put_line(o, host_string_text(r));
     }
 }
 
@@ -550,6 +555,20 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
         prepare(slots[a], args[k + 1 + a], o);
     }
     check_array_reach(e->name, slots);
+    if (o.no_window && std::string_view(e->name) == "CONVERTTEXTSTRINGVALUETOINCHESERRORMSG") slots[0].p = nullptr;
+    if (o.arguments != nullptr) {
+        o.arguments->clear();
+        for (const Slot& s : slots) {
+            CallArgument a;
+            a.type = s.type;
+            a.name = s.name;
+            a.null = s.p == nullptr && s.type != "i32" && s.type != "f32" && s.type != "f64";
+            if (s.type == "text" || s.type == "hstr") a.bytes = s.text;
+            else if (s.type == "buf" && s.p != nullptr) a.bytes = s.buffer.data();
+            a.integer = s.i;
+            o.arguments->push_back(std::move(a));
+        }
+    }
     if (json_output) {
         call_result = "null";
         e->call(slots, o);
@@ -566,7 +585,7 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
     e->call(slots, o);
     for (const Slot& s : slots) {
         const std::string line = written_back(s, o);
-        if (!line.empty()) std::printf("%s\n", line.c_str());
+        if (!line.empty()) put_line(o, line);
     }
 }
 
@@ -674,6 +693,44 @@ int run_call(const Args& args) {
 }
 
 }  // namespace
+
+ScriptLine read_script_line(const std::string& line, const CallOptions& defaults) {
+    // A --json on the line is reported, not applied.
+    const bool json = json_output;
+    json_output = false;
+    ScriptLine out;
+    out.options = defaults;
+    try {
+        out.args = split_line(line);
+        out.name_at = read_options(out.args, out.options, nullptr, nullptr);
+    } catch (...) {
+        json_output = json;
+        throw;
+    }
+    out.json = json_output;
+    json_output = json;
+    return out;
+}
+
+void call_captured(const ScriptLine& line, std::string& output, std::vector<CallArgument>& arguments) {
+    const bool json = json_output;
+    json_output = false;
+    Options o = line.options;
+    o.capture = &output;
+    o.arguments = &arguments;
+    try {
+        call_one(line.args, line.name_at, o);
+    } catch (...) {
+        json_output = json;
+        throw;
+    }
+    json_output = json;
+}
+
+const char* export_result_type(const std::string& name) {
+    const Export* e = find_export(name);
+    return e == nullptr ? nullptr : e->result;
+}
 
 void add_call_command(std::vector<Command>& list) {
     list.push_back({"call", "call any export by name",

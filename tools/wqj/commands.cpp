@@ -189,6 +189,7 @@ std::vector<Command> make_commands() {
     add_platform_commands(list);
     add_call_command(list);
     add_calls_command(list);
+    add_replay_command(list);
     return list;
 }
 

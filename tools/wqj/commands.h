@@ -136,5 +136,6 @@ void add_catalogue_commands(std::vector<Command>& list);  // wqj catalogue
 void add_platform_commands(std::vector<Command>& list);   // wqj path, folder, id
 void add_call_command(std::vector<Command>& list);        // wqj call NAME ARGS...
 void add_calls_command(std::vector<Command>& list);       // wqj calls [--seed N] [--count K]
+void add_replay_command(std::vector<Command>& list);      // wqj replay FILE
 
 }  // namespace wqjtool
