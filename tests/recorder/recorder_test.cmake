@@ -1,0 +1,107 @@
+# The call recorder in front of the library, as a program's vendor uses it:
+# the sample host and a long generated session run through it, their logs
+# are transcripts of `wqj call --bits --script` (their calls run again give
+# them back byte for byte), the program sees what it sees without it, and a
+# recorder that cannot forward says why and gives failure results.
+# Usage: cmake -DRECORDER_DIR= -DLIBRARY= -DHOST= -DWQJ= -DWORK= -P recorder_test.cmake
+cmake_minimum_required(VERSION 3.20)
+foreach(v RECORDER_DIR LIBRARY HOST WQJ WORK)
+  if(NOT DEFINED ${v} OR "${${v}}" STREQUAL "")
+    message(FATAL_ERROR "recorder: -D${v}= is required")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+
+# Runs a program with the recorder first on the library path; OUT, ERR and
+# STATUS are set in the caller's scope.
+function(run_through recorder_dir)
+  cmake_parse_arguments(R "" "INPUT" "ENV;COMMAND" ${ARGN})
+  set(feed)
+  if(R_INPUT)
+    set(feed INPUT_FILE ${R_INPUT})
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${recorder_dir} ${R_ENV} ${R_COMMAND} ${feed}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  set(OUT "${out}" PARENT_SCOPE)
+  set(ERR "${err}" PARENT_SCOPE)
+  set(STATUS "${status}" PARENT_SCOPE)
+endfunction()
+
+# A log is a transcript: its "> " lines run as a script give the log again.
+function(expect_transcript log what)
+  file(STRINGS "${log}" lines REGEX "^> ")
+  list(TRANSFORM lines REPLACE "^> " "")
+  list(JOIN lines "\n" script)
+  file(WRITE "${WORK}/replay.txt" "${script}\n")
+  execute_process(COMMAND ${WQJ} call --bits --script "${WORK}/replay.txt"
+    OUTPUT_FILE "${WORK}/replayed.txt" ERROR_VARIABLE err RESULT_VARIABLE status)
+  # wqj's own INITIALIZEDLL at its start is recorded too: the log's first call.
+  file(READ "${log}" recorded)
+  file(READ "${WORK}/replayed.txt" replayed)
+  if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT recorded STREQUAL replayed)
+    execute_process(COMMAND diff -U2 "${log}" "${WORK}/replayed.txt" OUTPUT_VARIABLE shown)
+    string(SUBSTRING "${shown}" 0 4000 shown)
+    message(FATAL_ERROR "recorder: ${what}: the log does not run again as recorded (exit ${status}):\n${err}${shown}")
+  endif()
+  list(LENGTH lines calls)
+  set(CALLS ${calls} PARENT_SCOPE)
+endfunction()
+
+# ---- the sample host: the same output with and without the recorder -------
+execute_process(COMMAND ${HOST} OUTPUT_VARIABLE plain RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "recorder: the sample host fails on its own (${status})")
+endif()
+run_through(${RECORDER_DIR} ENV WQJ_RECORD_LIBRARY=${LIBRARY} WQJ_RECORD_TO=${WORK}/host.log COMMAND ${HOST})
+if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL plain OR NOT ERR STREQUAL "")
+  message(FATAL_ERROR "recorder: the sample host sees another library (${STATUS}):\n${OUT}\n${ERR}")
+endif()
+expect_transcript(${WORK}/host.log "the sample host")
+if(CALLS LESS 10)
+  message(FATAL_ERROR "recorder: the sample host's log holds only ${CALLS} calls")
+endif()
+
+# ---- by default the real library is the one beside the recorder ----------
+file(MAKE_DIRECTORY ${WORK}/beside)
+file(GLOB recorder_files ${RECORDER_DIR}/libwqjdll.so*)
+file(COPY ${recorder_files} DESTINATION ${WORK}/beside)
+file(COPY_FILE ${LIBRARY} ${WORK}/beside/libwqjdll-inner.so)
+run_through(${WORK}/beside ENV WQJ_RECORD_TO=${WORK}/beside.log COMMAND ${HOST})
+if(NOT OUT STREQUAL plain OR NOT EXISTS ${WORK}/beside.log)
+  message(FATAL_ERROR "recorder: with the real library beside it:\n${OUT}\n${ERR}")
+endif()
+# Without WQJ_RECORD_TO nothing is recorded and nothing changes.
+run_through(${WORK}/beside ENV WQJ_RECORD_TO= COMMAND ${HOST})
+if(NOT OUT STREQUAL plain)
+  message(FATAL_ERROR "recorder: without a log the host sees another library:\n${OUT}")
+endif()
+
+# ---- a recorder that cannot forward says why ------------------------------
+foreach(row "relative;is not an absolute path" "${RECORDER_DIR}/libwqjdll.so;is a recorder, not the library"
+            "${WORK}/missing.so;cannot load the library")
+  list(GET row 0 given)
+  list(GET row 1 said)
+  if(given STREQUAL "relative")
+    set(given libwqjdll.so.0)
+  endif()
+  run_through(${RECORDER_DIR} ENV WQJ_RECORD_LIBRARY=${given} WQJ_RECORD_TO=${WORK}/refused.log COMMAND ${HOST})
+  file(READ ${WORK}/refused.log logged)
+  file(REMOVE ${WORK}/refused.log)
+  if(STATUS EQUAL 0 OR NOT ERR MATCHES "${said}" OR NOT logged MATCHES "# WQJDLL recorder: .*${said}")
+    message(FATAL_ERROR "recorder: WQJ_RECORD_LIBRARY=${given} gave exit ${STATUS}, expected the host to see "
+                        "failure results and '${said}':\n${ERR}\nlog:\n${logged}")
+  endif()
+endforeach()
+
+# ---- a long session: 100,000 generated calls -------------------------------
+execute_process(COMMAND ${WQJ} calls --count 100000 OUTPUT_FILE ${WORK}/session.txt RESULT_VARIABLE status)
+string(TIMESTAMP started "%s")
+run_through(${RECORDER_DIR} ENV WQJ_RECORD_LIBRARY=${LIBRARY} WQJ_RECORD_TO=${WORK}/session.log
+            COMMAND ${WQJ} call --bits --script ${WORK}/session.txt)
+if(NOT STATUS EQUAL 0 OR NOT ERR STREQUAL "")
+  message(FATAL_ERROR "recorder: the long session failed through the recorder (${STATUS}):\n${ERR}")
+endif()
+expect_transcript(${WORK}/session.log "the long session")
+file(SIZE ${WORK}/session.log size)
+message(STATUS "recorder: ${CALLS} calls recorded (${size} bytes) and run again identical")
