@@ -88,7 +88,10 @@ public:
     Inner() { load(); }
     // The real library's export `ordinal` (from 1), or null when none is loaded.
     void* function(int ordinal) const { return functions_[static_cast<std::size_t>(ordinal - 1)]; }
+#ifndef _WIN32
+    // Another name the real library exports (the host string functions).
     void* symbol(const char* name) const;
+#endif
     const std::string& failure() const { return failure_; }
 
 private:
@@ -195,10 +198,6 @@ void Inner::load() {
     }
     for (std::size_t k = 0; k < kExportCount; ++k)
         functions_[k] = reinterpret_cast<void*>(GetProcAddress(module_, kRows[k].name));
-}
-
-void* Inner::symbol(const char* name) const {
-    return module_ == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(module_, name));
 }
 
 #else
