@@ -28,24 +28,15 @@ function(run_through recorder_dir)
   set(STATUS "${status}" PARENT_SCOPE)
 endfunction()
 
-# A log is a transcript: its "> " lines run as a script give the log again.
-function(expect_transcript log what)
-  file(STRINGS "${log}" lines REGEX "^> ")
-  list(TRANSFORM lines REPLACE "^> " "")
-  list(JOIN lines "\n" script)
-  file(WRITE "${WORK}/replay.txt" "${script}\n")
-  execute_process(COMMAND ${WQJ} call --bits --script "${WORK}/replay.txt"
-    OUTPUT_FILE "${WORK}/replayed.txt" ERROR_VARIABLE err RESULT_VARIABLE status)
-  # wqj's own INITIALIZEDLL at its start is recorded too: the log's first call.
-  file(READ "${log}" recorded)
-  file(READ "${WORK}/replayed.txt" replayed)
-  if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT recorded STREQUAL replayed)
-    execute_process(COMMAND diff -U2 "${log}" "${WORK}/replayed.txt" OUTPUT_VARIABLE shown)
-    string(SUBSTRING "${shown}" 0 4000 shown)
-    message(FATAL_ERROR "recorder: ${what}: the log does not run again as recorded (exit ${status}):\n${err}${shown}")
+# A log is a transcript of `wqj call --bits --script`: `wqj replay` runs its
+# calls again in one process and finds every one identical.
+function(expect_replay log what)
+  execute_process(COMMAND ${WQJ} replay ${log} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT out MATCHES "^replayed ([0-9]+) calls: ([0-9]+) identical, 0 differing"
+     OR NOT CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2)
+    message(FATAL_ERROR "recorder: ${what}: the log does not replay identical (exit ${status}):\n${out}${err}")
   endif()
-  list(LENGTH lines calls)
-  set(CALLS ${calls} PARENT_SCOPE)
+  set(CALLS ${CMAKE_MATCH_1} PARENT_SCOPE)
 endfunction()
 
 # ---- the sample host: the same output with and without the recorder -------
@@ -57,10 +48,37 @@ run_through(${RECORDER_DIR} ENV WQJ_RECORD_LIBRARY=${LIBRARY} WQJ_RECORD_TO=${WO
 if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL plain OR NOT ERR STREQUAL "")
   message(FATAL_ERROR "recorder: the sample host sees another library (${STATUS}):\n${OUT}\n${ERR}")
 endif()
-expect_transcript(${WORK}/host.log "the sample host")
+expect_replay(${WORK}/host.log "the sample host")
 if(CALLS LESS 5)
   message(FATAL_ERROR "recorder: the sample host's log holds only ${CALLS} calls")
 endif()
+
+# One bit of one recorded float, one byte of one recorded text: the replay
+# names the line and the export.
+file(READ ${WORK}/host.log log)
+foreach(row "76\\.5 \\(0x42990000\\);76.5 (0x42990001)"
+            "\"6 Feet 4 1/2 Inches\";\"6 Feet 4 1/2 Inchez\"")
+  list(GET row 0 pattern)
+  list(GET row 1 changed)
+  string(REGEX MATCH "${pattern}" found "${log}")
+  if(found STREQUAL "")
+    message(FATAL_ERROR "recorder: the sample host's log holds no '${pattern}':\n${log}")
+  endif()
+  string(FIND "${log}" "${found}" at)
+  string(SUBSTRING "${log}" 0 ${at} before)
+  string(LENGTH "${found}" length)
+  math(EXPR after "${at} + ${length}")
+  string(SUBSTRING "${log}" ${after} -1 rest)
+  string(REGEX MATCHALL "\n" breaks "${before}")
+  list(LENGTH breaks line)
+  math(EXPR line "${line} + 1")
+  file(WRITE ${WORK}/tampered.log "${before}${changed}${rest}")
+  execute_process(COMMAND ${WQJ} replay ${WORK}/tampered.log OUTPUT_VARIABLE out RESULT_VARIABLE status)
+  if(NOT status EQUAL 1 OR NOT out MATCHES "line [0-9]+: --escapes [A-Z]+ [^\n]*\n  differs: [^\n]*"
+     OR NOT out MATCHES "\\(line ${line}\\)\n" OR NOT out MATCHES " 1 differing")
+    message(FATAL_ERROR "recorder: '${changed}' at line ${line} of the log: replay exit ${status}:\n${out}")
+  endif()
+endforeach()
 
 # ---- by default the real library is the one beside the recorder ----------
 file(MAKE_DIRECTORY ${WORK}/beside)
@@ -102,6 +120,6 @@ run_through(${RECORDER_DIR} ENV WQJ_RECORD_LIBRARY=${LIBRARY} WQJ_RECORD_TO=${WO
 if(NOT STATUS EQUAL 0 OR NOT ERR STREQUAL "")
   message(FATAL_ERROR "recorder: the long session failed through the recorder (${STATUS}):\n${ERR}")
 endif()
-expect_transcript(${WORK}/session.log "the long session")
+expect_replay(${WORK}/session.log "the long session")
 file(SIZE ${WORK}/session.log size)
 message(STATUS "recorder: ${CALLS} calls recorded (${size} bytes) and run again identical")
