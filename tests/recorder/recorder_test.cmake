@@ -3,9 +3,11 @@
 # are transcripts of `wqj call --bits --script` (their calls run again give
 # them back byte for byte), the program sees what it sees without it, and a
 # recorder that cannot forward says why and gives failure results.
-# Usage: cmake -DRECORDER_DIR= -DLIBRARY= -DHOST= -DWQJ= -DWORK= -P recorder_test.cmake
+# A build with a planted fault (one export one unit in the last place off)
+# replays the log with that export named as differing.
+# Usage: cmake -DRECORDER_DIR= -DPLANTED_DIR= -DLIBRARY= -DHOST= -DWQJ= -DWORK= -P recorder_test.cmake
 cmake_minimum_required(VERSION 3.20)
-foreach(v RECORDER_DIR LIBRARY HOST WQJ WORK)
+foreach(v RECORDER_DIR PLANTED_DIR LIBRARY HOST WQJ WORK)
   if(NOT DEFINED ${v} OR "${${v}}" STREQUAL "")
     message(FATAL_ERROR "recorder: -D${v}= is required")
   endif()
@@ -79,6 +81,13 @@ foreach(row "76\\.5 \\(0x42990000\\);76.5 (0x42990001)"
     message(FATAL_ERROR "recorder: '${changed}' at line ${line} of the log: replay exit ${status}:\n${out}")
   endif()
 endforeach()
+
+# The sample host's log replayed on a build with a planted fault.
+run_through(${PLANTED_DIR} ENV WQJ_RECORD_LIBRARY=${LIBRARY} --unset=WQJ_RECORD_TO COMMAND ${WQJ} replay ${WORK}/host.log)
+if(NOT STATUS EQUAL 1 OR NOT OUT MATCHES "\nCONVERTTEXTSTRINGVALUETOINCHES +[0-9]+ +0 +[1-9]"
+   OR NOT OUT MATCHES ", [1-9][0-9]* differing")
+  message(FATAL_ERROR "recorder: the planted fault was not found (exit ${STATUS}):\n${OUT}${ERR}")
+endif()
 
 # ---- by default the real library is the one beside the recorder ----------
 file(MAKE_DIRECTORY ${WORK}/beside)

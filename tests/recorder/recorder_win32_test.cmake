@@ -1,11 +1,13 @@
 # The call recorder DLL in front of WQJDLL.dll under the emulator, as a
 # vendor puts it beside a program: sample_host.exe, the recorder as
 # WQJDLL.dll and the real library renamed WQJDLL-inner.dll in one folder.
-# The host sees what it sees without the recorder, the log runs again
-# through wqj.exe as recorded, and a recorder pointed at itself refuses.
-# Usage: cmake -DRECORDER= -DLIBRARY= -DHOST= -DWQJ= -DEMULATOR= -DWORK= -P recorder_win32_test.cmake
+# The host sees what it sees without the recorder, the log replays identical
+# with wqj.exe, a wqj.exe beside a build with a planted fault (one export
+# one unit in the last place off) finds that export out, and a recorder
+# pointed at itself refuses.
+# Usage: cmake -DRECORDER= -DPLANTED= -DLIBRARY= -DHOST= -DWQJ= -DEMULATOR= -DWORK= -P recorder_win32_test.cmake
 cmake_minimum_required(VERSION 3.20)
-foreach(v RECORDER LIBRARY HOST WQJ WORK)
+foreach(v RECORDER PLANTED LIBRARY HOST WQJ WORK)
   if(NOT DEFINED ${v} OR "${${v}}" STREQUAL "")
     message(FATAL_ERROR "recorder: -D${v}= is required")
   endif()
@@ -34,20 +36,26 @@ if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL plain)
   message(FATAL_ERROR "recorder: the sample host sees another library (${STATUS}):\n${OUT}\n${ERR}")
 endif()
 
-# The log's calls, run again by wqj.exe on the real library, give the log.
-file(STRINGS "${WORK}/host.log" lines REGEX "^> ")
-list(LENGTH lines calls)
-list(TRANSFORM lines REPLACE "^> " "")
-list(JOIN lines "\n" script)
-file(WRITE "${WORK}/replay.txt" "${script}\n")
-execute_process(COMMAND ${EMULATOR} ${WQJ} call --bits --script - INPUT_FILE "${WORK}/replay.txt"
+# The log replays identical with wqj.exe on the real library (on standard
+# input: the Windows program reads no Unix path).
+execute_process(COMMAND ${EMULATOR} ${WQJ} replay - INPUT_FILE "${WORK}/host.log"
   OUTPUT_VARIABLE replayed ERROR_VARIABLE err RESULT_VARIABLE status)
 string(REPLACE "\r\n" "\n" replayed "${replayed}")
-file(READ "${WORK}/host.log" recorded)
-if(calls LESS 5 OR NOT status EQUAL 0 OR NOT recorded STREQUAL replayed)
-  file(WRITE "${WORK}/replayed.txt" "${replayed}")
-  execute_process(COMMAND diff -U2 "${WORK}/host.log" "${WORK}/replayed.txt" OUTPUT_VARIABLE shown)
-  message(FATAL_ERROR "recorder: the log (${calls} calls) does not run again as recorded (exit ${status}):\n${err}${shown}")
+if(NOT status EQUAL 0 OR NOT replayed MATCHES "^replayed ([0-9]+) calls: ([0-9]+) identical, 0 differing"
+   OR NOT CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2 OR CMAKE_MATCH_1 LESS 5)
+  message(FATAL_ERROR "recorder: the sample host's log does not replay identical (exit ${status}):\n${err}${replayed}")
+endif()
+set(calls ${CMAKE_MATCH_1})
+
+file(MAKE_DIRECTORY "${WORK}/planted")
+file(COPY_FILE ${WQJ} ${WORK}/planted/wqj.exe)
+file(COPY_FILE ${PLANTED} ${WORK}/planted/WQJDLL.dll)
+file(COPY_FILE ${LIBRARY} ${WORK}/planted/WQJDLL-inner.dll)
+execute_process(COMMAND ${EMULATOR} ${WORK}/planted/wqj.exe replay - INPUT_FILE "${WORK}/host.log"
+  OUTPUT_VARIABLE replayed RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" replayed "${replayed}")
+if(NOT status EQUAL 1 OR NOT replayed MATCHES "\nCONVERTTEXTSTRINGVALUETOINCHES +[0-9]+ +0 +[1-9]")
+  message(FATAL_ERROR "recorder: the planted fault was not found (exit ${status}):\n${replayed}")
 endif()
 
 # Pointed at itself, it says so and the host gets failure results.
@@ -56,4 +64,4 @@ run(WQJ_RECORD_LIBRARY=${dos}/beside/WQJDLL.dll WQJ_RECORD_TO=${dos}/refused.log
 if(STATUS EQUAL 0 OR NOT ERR MATCHES "is a recorder, not the library")
   message(FATAL_ERROR "recorder: pointed at itself, exit ${STATUS}:\n${ERR}")
 endif()
-message(STATUS "recorder: ${calls} calls of the sample host recorded and run again identical")
+message(STATUS "recorder: ${calls} calls of the sample host recorded and replayed identical")

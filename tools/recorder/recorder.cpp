@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cfenv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -405,6 +406,23 @@ std::string written_lines(const std::vector<std::string_view>& types, const std:
     return out;
 }
 
+#ifdef WQJ_PLANTED_FAULT
+// Built only for the tests (as bin/planted/): a "library" whose
+// CONVERTTEXTSTRINGVALUETOINCHES answers one unit in the last place above the
+// real one, so that the tests can show a replay finding such a build out.
+template <class R>
+R planted(const ExportRow& row, R r) {
+    if constexpr (std::is_same_v<R, float>)
+        if (std::string_view(row.name) == "CONVERTTEXTSTRINGVALUETOINCHES") return std::nextafter(r, 1.0f / 0.0f);
+    return r;
+}
+#else
+template <class R>
+R planted(const ExportRow&, R r) {
+    return r;
+}
+#endif
+
 // One call of export `ordinal`: forwarded to the real library, and recorded
 // when a log is open. A missing library gives the failure result.
 template <class R, class... A>
@@ -415,9 +433,12 @@ R forward(int ordinal, A... args) {
         if constexpr (std::is_void_v<R>) return;
         else return R{};
     }
-    if (!log().on()) return fn(args...);
-
     const ExportRow& row = kRows[ordinal - 1];
+    if (!log().on()) {
+        if constexpr (std::is_void_v<R>) return fn(args...);
+        else return planted(row, fn(args...));
+    }
+
     const auto tuple = std::make_tuple(args...);
     std::string record;
     std::vector<std::string_view> types, names;
@@ -439,7 +460,7 @@ R forward(int ordinal, A... args) {
         fn(args...);
         finish("");
     } else {
-        const R r = fn(args...);
+        const R r = planted(row, fn(args...));
         finish(result_text(r));
         return r;
     }

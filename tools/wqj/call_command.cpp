@@ -18,6 +18,7 @@
 
 #include "tools/wqj/call.h"
 #include "tools/wqj/commands.h"
+#include "tools/wqj/transcript.h"
 #include "wqjdll.h"
 
 #ifdef _WIN32
@@ -45,52 +46,9 @@ std::vector<std::string> words(std::string_view s) {
 
 // ---- printing ----------------------------------------------------------------------
 
-// Bytes in double quotes: printable ASCII as is, the quote and the backslash
-// escaped, everything else as \n, \r, \t or \xHH, so the same bytes print the
-// same on every build and terminal.
-std::string quoted(std::string_view bytes) {
-    std::string out = "\"";
-    for (unsigned char c : bytes) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else {
-            static const char hex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    return out + "\"";
-}
-
-// With --bits, also the value's bit pattern ("1.5 (0x3FC00000)"), which tells
-// apart what the shortest text cannot (the payloads of NaNs).
-template <class F>
-std::string float_text(F value, bool bits) {
-    std::string out = shortest(value);
-    if (!bits) return out;
-    using U = std::conditional_t<sizeof(F) == 4, uint32_t, uint64_t>;
-    U pattern;
-    std::memcpy(&pattern, &value, sizeof pattern);
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, sizeof(F) == 4 ? " (0x%08llX)" : " (0x%016llX)",
-                  static_cast<unsigned long long>(pattern));
-    return out + buffer;
-}
-
 std::string host_string_text(WQJSTRING s) {
     if (s == nullptr) return "(null)";
-    const std::string bytes = take(s);
-    return quoted(bytes) + " (" + std::to_string(bytes.size()) + (bytes.size() == 1 ? " byte)" : " bytes)");
+    return host_bytes_text(take(s));
 }
 
 // ---- reading the arguments -----------------------------------------------------------

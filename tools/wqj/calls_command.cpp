@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "tools/wqj/commands.h"
+#include "tools/wqj/transcript.h"
 #include "wqjdll.h"
 
 namespace wqjtool {
@@ -59,17 +60,8 @@ std::string n(long long v) { return std::to_string(v); }
 std::string f(float v) { return shortest(v); }
 std::string d(double v) { return shortest(v); }
 
-// A text argument for --escapes: single-quoted, the backslash doubled, every
-// byte other than printable ASCII (and the quote itself) as \xHH.
-std::string q(std::string_view bytes) {
-    std::string s = "'";
-    for (unsigned char c : bytes) {
-        if (c == '\\') s += "\\\\";
-        else if (c >= 0x20 && c < 0x7F && c != '\'') s += static_cast<char>(c);
-        else s += {'\\', 'x', "0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]};
-    }
-    return s + "'";
-}
+// A text argument for --escapes (one writer with the call recorder).
+std::string q(std::string_view bytes) { return script_text(bytes); }
 
 // How many more lines to print; -1 for no limit. Lines past the limit are
 // still drawn (their round runs to its end) but not printed.

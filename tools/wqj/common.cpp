@@ -1,4 +1,5 @@
 #include "tools/wqj/commands.h"
+#include "tools/wqj/transcript.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -244,15 +245,9 @@ std::string json_text(std::string_view bytes) {
     return out + "\"";
 }
 
-std::string shortest(double value) {
-    char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
+std::string shortest(double value) { return shortest_text(value); }
 
-std::string shortest(float value) {
-    char buffer[64];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
+std::string shortest(float value) { return shortest_text(value); }
 
 std::string json_number(double value) {
     if (std::isnan(value)) return "\"nan\"";
