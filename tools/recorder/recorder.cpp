@@ -69,19 +69,6 @@ constexpr ExportRow kRows[] = {
 };
 constexpr std::size_t kExportCount = std::size(kRows);
 
-std::vector<std::string_view> words(std::string_view s) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        while (i < s.size() && s[i] == ' ') ++i;
-        std::size_t j = i;
-        while (j < s.size() && s[j] != ' ') ++j;
-        if (j > i) out.push_back(s.substr(i, j - i));
-        i = j;
-    }
-    return out;
-}
-
 // ---- the real library --------------------------------------------------------
 
 class Inner {
@@ -445,8 +432,8 @@ R forward(int ordinal, A... args) {
     Reach reach;
     {
         const Untouched keep;
-        types = words(row.types);
-        names = words(row.names);
+        types = wqjtool::table_words(row.types);
+        names = wqjtool::table_words(row.names);
         reach = array_reach(row.name, tuple);
         record = call_line(row.name, types, tuple, reach, std::index_sequence_for<A...>{});
     }

@@ -32,16 +32,8 @@ namespace {
 // ---- the export table ------------------------------------------------------------
 
 std::vector<std::string> words(std::string_view s) {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        while (i < s.size() && s[i] == ' ') ++i;
-        std::size_t j = i;
-        while (j < s.size() && s[j] != ' ') ++j;
-        if (j > i) out.emplace_back(s.substr(i, j - i));
-        i = j;
-    }
-    return out;
+    const std::vector<std::string_view> views = table_words(s);
+    return {views.begin(), views.end()};
 }
 
 // ---- printing ----------------------------------------------------------------------
@@ -598,21 +590,9 @@ int run_script(const std::string& path, const Options& defaults) {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (in == nullptr) unreadable(what, errno);
     int status = 0;
-    int error = 0;  // of a failed read
-    long line_number = 0;
+    LineReader reader(in);
     std::string line;
-    int c = 0;
-    while (c != EOF) {
-        line.clear();
-        errno = 0;
-        while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
-        if (c == EOF && std::ferror(in)) {
-            error = errno;
-            break;
-        }
-        if (c == EOF && line.empty()) break;
-        ++line_number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (reader.next(line)) {
         const std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos || line[first] == '#') continue;
         if (!json_output) std::printf("> %s\n", line.c_str());
@@ -622,14 +602,14 @@ int run_script(const std::string& path, const Options& defaults) {
             call_one(args, read_options(args, o, nullptr, nullptr), o, &line);
         } catch (const UsageError& e) {
             std::fflush(stdout);
-            std::fprintf(stderr, "wqj call: line %ld: %s\n", line_number, e.message.c_str());
+            std::fprintf(stderr, "wqj call: line %ld: %s\n", reader.number(), e.message.c_str());
             status = 2;
         }
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) break;
     }
     const bool failed = std::ferror(in) != 0;
     if (in != stdin) std::fclose(in);
-    if (failed) unreadable(what, error);
+    if (failed) unreadable(what, reader.error());
     return status;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -85,6 +86,23 @@ void warn(const std::string& message);
 // or directory". `what` is "the file 'x'" or "standard input"; `error` an
 // errno value (0: no reason known).
 [[noreturn]] void unreadable(const std::string& what, int error);
+
+// A stream read a line at a time (without its "\n" or "\r\n"), the lines
+// counted from 1; a last line without a line end counts. A read error ends
+// the reading; error() then holds its errno for unreadable().
+class LineReader {
+public:
+    explicit LineReader(std::FILE* in) : in_(in) {}
+    bool next(std::string& line);
+    long number() const { return number_; }
+    int error() const { return error_; }
+
+private:
+    std::FILE* in_;
+    long number_ = 0;
+    int error_ = 0;
+    bool done_ = false;
+};
 
 // ---- JSON ----------------------------------------------------------------------
 // A text is a JSON string whose code points are its bytes: printable ASCII

@@ -226,6 +226,25 @@ void unreadable(const std::string& what, int error) {
     throw Failure{"cannot read " + what + ": " + (error != 0 ? std::strerror(error) : "read error")};
 }
 
+bool LineReader::next(std::string& line) {
+    if (done_) return false;
+    line.clear();
+    errno = 0;
+    int c;
+    while ((c = std::fgetc(in_)) != EOF && c != '\n') line += static_cast<char>(c);
+    if (c == EOF) {
+        done_ = true;
+        if (std::ferror(in_)) {
+            error_ = errno;
+            return false;
+        }
+        if (line.empty()) return false;
+    }
+    ++number_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
 // ---- JSON ---------------------------------------------------------------------------
 
 std::string json_text(std::string_view bytes) {

@@ -461,21 +461,10 @@ int run_replay(const Args& args) {
     long strays = 0;  // lines before the first call that are neither
     long first_stray = 0;
     bool writing = true;
-    int error = 0;
-    long line_number = 0;
+    LineReader reader(in);
     std::string line;
-    int c = 0;
-    while (c != EOF && writing) {
-        line.clear();
-        errno = 0;
-        while ((c = std::fgetc(in)) != EOF && c != '\n') line += static_cast<char>(c);
-        if (c == EOF && std::ferror(in)) {
-            error = errno;
-            break;
-        }
-        if (c == EOF && line.empty()) break;
-        ++line_number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (writing && reader.next(line)) {
+        const long line_number = reader.number();
         // A call: "> LINE" as wqj call --script shows it.
         if (line.rfind("> ", 0) == 0) {
             if (pending) writing = r.replay(*pending);
@@ -498,7 +487,7 @@ int run_replay(const Args& args) {
     if (pending && writing) r.replay(*pending);
     const bool failed = std::ferror(in) != 0;
     if (in != stdin) std::fclose(in);
-    if (failed) unreadable(what, error);
+    if (failed) unreadable(what, reader.error());
     if (strays > 0)
         warn(std::to_string(strays) + (strays == 1 ? " line" : " lines") + " before the first call (from line " +
              std::to_string(first_stray) + ") " + (strays == 1 ? "is" : "are") + " ignored: a call is shown as \"> LINE\"");

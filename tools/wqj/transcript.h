@@ -10,8 +10,24 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace wqjtool {
+
+// The words of an export table's column ("i32 text buf"): its argument
+// types or names, in order.
+inline std::vector<std::string_view> table_words(std::string_view s) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && s[i] == ' ') ++i;
+        std::size_t j = i;
+        while (j < s.size() && s[j] != ' ') ++j;
+        if (j > i) out.push_back(s.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
 
 // The shortest text that reads back as exactly this value.
 template <class F>
