@@ -89,6 +89,24 @@ if(NOT STATUS EQUAL 1 OR NOT OUT MATCHES "\nCONVERTTEXTSTRINGVALUETOINCHES +[0-9
   message(FATAL_ERROR "recorder: the planted fault was not found (exit ${STATUS}):\n${OUT}${ERR}")
 endif()
 
+# ---- the validated entry: its message boxes recorded and replayed ----------
+# (wqj itself is the program here; it closes the boxes and shows their text.)
+run_through(${RECORDER_DIR} ENV WQJ_RECORD_LIBRARY=${LIBRARY} WQJ_RECORD_TO=${WORK}/entry.log
+            COMMAND ${WQJ} call --bits --script ${CMAKE_CURRENT_LIST_DIR}/entry_calls.txt)
+file(READ ${WORK}/entry.log logged)
+string(REGEX MATCHALL "\nmessage = \"The [^\n]+\"\n" boxes "${logged}")
+list(LENGTH boxes boxes)
+if(NOT STATUS EQUAL 0 OR ERR MATCHES "Measurement Error" OR NOT boxes EQUAL 2)
+  message(FATAL_ERROR "recorder: the validated entry's message boxes (${STATUS}):\n${ERR}\nlog:\n${logged}")
+endif()
+expect_replay(${WORK}/entry.log "the validated entry")
+# Recorded on Windows, the window's text is not compared here (no edit
+# controls), the rest is.
+execute_process(COMMAND ${WQJ} replay ${CMAKE_CURRENT_LIST_DIR}/entry_transcript.txt OUTPUT_VARIABLE out RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out MATCHES "3 calls: 0 identical, 0 differing, 0 mended, 3 not compared")
+  message(FATAL_ERROR "recorder: a validated entry recorded on Windows (exit ${status}):\n${out}")
+endif()
+
 # ---- by default the real library is the one beside the recorder ----------
 file(MAKE_DIRECTORY ${WORK}/beside)
 file(GLOB recorder_files ${RECORDER_DIR}/libwqjdll.so*)

@@ -47,6 +47,39 @@ if(NOT status EQUAL 0 OR NOT replayed MATCHES "^replayed ([0-9]+) calls: ([0-9]+
 endif()
 set(calls ${CMAKE_MATCH_1})
 
+# The validated entry in real edit controls, with real message boxes: wqj.exe
+# beside the recorder is the program (it makes the controls and closes the
+# boxes); the log gives each window as edit:'TEXT' and its text after the
+# call, and the boxes' texts, and replays identical.
+file(COPY_FILE ${WQJ} ${WORK}/beside/wqj.exe)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env WQJ_RECORD_TO=${dos}/entry.log ${EMULATOR} ${WORK}/beside/wqj.exe
+                        call --bits --script - INPUT_FILE ${CMAKE_CURRENT_LIST_DIR}/entry_calls.txt
+                OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR RESULT_VARIABLE STATUS)
+file(READ ${WORK}/entry.log logged)
+string(REGEX MATCHALL "ERRORMSG edit:'" edits "${logged}")
+string(REGEX MATCHALL "\nwindow = \"" windows "${logged}")
+string(REGEX MATCHALL "\nmessage = \"The " boxes "${logged}")
+list(LENGTH edits edits)
+list(LENGTH windows windows)
+list(LENGTH boxes boxes)
+if(NOT STATUS EQUAL 0 OR NOT edits EQUAL 3 OR NOT windows EQUAL 3 OR NOT boxes EQUAL 2
+   OR NOT logged MATCHES "\nwindow = \"6' 4 1/4.\"\"\n" OR NOT logged MATCHES "\nwindow = \"1 m\"\n")
+  message(FATAL_ERROR "recorder: the validated entry in edit controls (${STATUS}):\n${OUT}${ERR}\nlog:\n${logged}")
+endif()
+execute_process(COMMAND ${EMULATOR} ${WQJ} replay - INPUT_FILE "${WORK}/entry.log"
+  OUTPUT_VARIABLE replayed RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT replayed MATCHES "^replayed [0-9]+ calls: [0-9]+ identical, 0 differing, 0 mended, 0 not compared")
+  message(FATAL_ERROR "recorder: the validated entry's log does not replay identical (exit ${status}):\n${replayed}")
+endif()
+# A window written back as the drawing program wrote it is mended; as neither, a difference.
+execute_process(COMMAND ${EMULATOR} ${WQJ} replay - INPUT_FILE ${CMAKE_CURRENT_LIST_DIR}/entry_transcript.txt
+  OUTPUT_VARIABLE replayed RESULT_VARIABLE status)
+string(REPLACE "\r\n" "\n" replayed "${replayed}")
+if(NOT status EQUAL 1 OR NOT replayed MATCHES "3 calls: 1 identical, 1 differing, 1 mended"
+   OR NOT replayed MATCHES "line 7: [^\n]*\n  mended: window" OR NOT replayed MATCHES "line 10: [^\n]*\n  differs: window")
+  message(FATAL_ERROR "recorder: a validated entry's window replayed (exit ${status}):\n${replayed}")
+endif()
+
 file(MAKE_DIRECTORY "${WORK}/planted")
 file(COPY_FILE ${WQJ} ${WORK}/planted/wqj.exe)
 file(COPY_FILE ${PLANTED} ${WORK}/planted/WQJDLL.dll)

@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -33,6 +34,7 @@
 #include <utility>
 #include <vector>
 
+#include "tools/wqj/entry_watch.h"
 #include "tools/wqj/transcript.h"
 #include "wqjdll.h"
 
@@ -43,6 +45,7 @@
 #endif
 
 using wqjtool::float_text;
+using wqjtool::MessageBoxWatch;
 using wqjtool::host_bytes_text;
 using wqjtool::quoted;
 using wqjtool::script_text;
@@ -376,12 +379,17 @@ std::string result_text(R r) {
     else return "";
 }
 
+// `window`: the text of the validated entry's window (its first argument),
+// given as edit:TEXT.
 template <class Tuple, std::size_t... I>
 std::string call_line(std::string_view name, const std::vector<std::string_view>& types, const Tuple& args,
-                      [[maybe_unused]] Reach reach, std::index_sequence<I...>) {
+                      [[maybe_unused]] Reach reach, const std::optional<std::string>& window,
+                      std::index_sequence<I...>) {
     std::string line = "> --escapes ";
     line += name;
-    ((line += " " + argument_text(types[I], std::get<I>(args), reach)), ...);
+    ((line += " " + (I == 0 && window ? std::string(wqjtool::kEditPrefix) + script_text(*window)
+                                      : argument_text(types[I], std::get<I>(args), reach))),
+     ...);
     return line + "\n";
 }
 
@@ -410,6 +418,11 @@ R planted(const ExportRow&, R r) {
 }
 #endif
 
+template <class... A>
+constexpr bool kFirstIsHandle = false;
+template <class... A>
+constexpr bool kFirstIsHandle<void*, A...> = true;
+
 // One call of export `ordinal`: forwarded to the real library, and recorded
 // when a log is open. A missing library gives the failure result.
 template <class R, class... A>
@@ -430,17 +443,34 @@ R forward(int ordinal, A... args) {
     std::string record;
     std::vector<std::string_view> types, names;
     Reach reach;
+    // The validated entry: its window's text before and after the call and
+    // the text of the message box it raises (which the user closes).
+    void* window = nullptr;
+    std::optional<std::string> window_before;
+    std::optional<MessageBoxWatch> watch;
     {
         const Untouched keep;
         types = wqjtool::table_words(row.types);
         names = wqjtool::table_words(row.names);
         reach = array_reach(row.name, tuple);
-        record = call_line(row.name, types, tuple, reach, std::index_sequence_for<A...>{});
+        if constexpr (kFirstIsHandle<A...>) {
+            if (row.name == wqjtool::kEntryExport) {
+                window = std::get<0>(tuple);
+                window_before = wqjtool::window_text(window);
+                watch.emplace(MessageBoxWatch::Mode::Observe);
+            }
+        }
+        record = call_line(row.name, types, tuple, reach, window_before, std::index_sequence_for<A...>{});
     }
     auto finish = [&](const std::string& result) {
         const Untouched keep;
+        const std::optional<std::string> message = watch ? watch->finish() : std::nullopt;
         record += result;
         record += written_lines(types, names, tuple, reach, std::index_sequence_for<A...>{});
+        if (window_before)
+            if (const std::optional<std::string> after = wqjtool::window_text(window))
+                record += "window = " + quoted(*after) + "\n";
+        if (message) record += "message = " + quoted(*message) + "\n";
         log().write(record);
     };
     if constexpr (std::is_void_v<R>) {

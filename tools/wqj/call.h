@@ -19,6 +19,7 @@ struct CallArgument {
     bool null = false;    // a null pointer was passed
     std::string bytes;    // text, buf, hstr: the text given (a buffer's initial text)
     int32_t integer = 0;  // i32
+    bool edit = false;    // a window given as edit:TEXT (the text in bytes)
 };
 
 struct CallOptions {

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -18,6 +20,7 @@
 
 #include "tools/wqj/call.h"
 #include "tools/wqj/commands.h"
+#include "tools/wqj/entry_watch.h"
 #include "tools/wqj/transcript.h"
 #include "wqjdll.h"
 
@@ -177,6 +180,10 @@ struct Slot {
     WQJARRAYDESCRIPTOR descriptor{};  // desc
     uint8_t byte = 0;                 // ptr
     WQJSTRING host = nullptr;         // hstr, freed by the slot
+    bool edit = false;                // handle given as edit:TEXT (the text in `text`)
+#ifdef _WIN32
+    std::unique_ptr<EditControl> control;  // that edit control
+#endif
 
     Slot() = default;
     Slot(const Slot&) = delete;
@@ -248,6 +255,17 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
         s.host = reinterpret_cast<WQJSTRING>(SysAllocStringByteLen(s.text.data(), static_cast<uint32_t>(s.text.size())));
         if (s.host == nullptr) throw UsageError{what + ": no memory for the host string"};
         s.p = s.host;
+    } else if (t == "handle" && text.rfind(kEditPrefix, 0) == 0) {
+        // edit:TEXT: an edit control holding TEXT, made for the call.
+        if (s.name != "window") throw UsageError{what + " is no window: edit:TEXT is for a window"};
+        const std::string rest = text.substr(kEditPrefix.size());
+        s.text = o.escapes ? unescape(rest, what) : rest;
+        s.edit = true;
+#ifdef _WIN32
+        s.control = std::make_unique<EditControl>(s.text);
+        if (s.control->handle() == nullptr) throw UsageError{what + ": the edit control could not be made"};
+        s.p = s.control->handle();
+#endif
     } else if (t == "handle") {
         if (text != "null")
             s.p = reinterpret_cast<void*>(static_cast<uintptr_t>(parse_integer(
@@ -312,6 +330,10 @@ std::string written_back(const Slot& s, const Options& o) {
     } else if (t == "ptr") {
         if (s.p == nullptr) return "";
         value = std::to_string(s.byte);
+    } else if (t == "handle" && s.edit) {
+        const std::optional<std::string> text = window_text(s.p);
+        if (!text) return "";
+        value = quoted(*text);
     } else {
         return "";
     }
@@ -351,6 +373,10 @@ std::string written_json(const Slot& s) {
     if (t == "f64ref") return list(s.f64s);
     if (t == "rect") return json_list({json_number(s.rect.X1), json_number(s.rect.Y1), json_number(s.rect.X2), json_number(s.rect.Y2)});
     if (t == "ptr") return std::to_string(s.byte);
+    if (t == "handle" && s.edit) {
+        const std::optional<std::string> text = window_text(s.p);
+        return text ? json_text(*text) : "";
+    }
     return "";
 }
 
@@ -505,7 +531,10 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
         prepare(slots[a], args[k + 1 + a], o);
     }
     check_array_reach(e->name, slots);
-    if (o.no_window && std::string_view(e->name) == "CONVERTTEXTSTRINGVALUETOINCHESERRORMSG") slots[0].p = nullptr;
+    const bool entry = e->name == kEntryExport;
+    if (o.no_window && entry && !slots[0].edit) slots[0].p = nullptr;
+    if (!kEditControls && o.capture == nullptr && !slots.empty() && slots[0].edit)
+        warn("no edit controls on this system: edit:TEXT passes no window (0) and no window text is shown");
     if (o.arguments != nullptr) {
         o.arguments->clear();
         for (const Slot& s : slots) {
@@ -513,12 +542,17 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
             a.type = s.type;
             a.name = s.name;
             a.null = s.p == nullptr && s.type != "i32" && s.type != "f32" && s.type != "f64";
-            if (s.type == "text" || s.type == "hstr") a.bytes = s.text;
+            if (s.type == "text" || s.type == "hstr" || s.edit) a.bytes = s.text;
             else if (s.type == "buf" && s.p != nullptr) a.bytes = s.buffer.data();
             a.integer = s.i;
+            a.edit = s.edit;
             o.arguments->push_back(std::move(a));
         }
     }
+    // The validated entry's message box is closed as it shows and its text
+    // is part of the output.
+    std::optional<MessageBoxWatch> watch;
+    if (entry) watch.emplace(MessageBoxWatch::Mode::Close);
     if (json_output) {
         call_result = "null";
         e->call(slots, o);
@@ -527,16 +561,21 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
             const std::string value = written_json(s);
             if (!value.empty()) written.add(s.name, value);
         }
+        if (watch)
+            if (const std::optional<std::string> message = watch->finish()) written.text("message", *message);
         JsonObject out;
         if (line != nullptr) out.text("line", *line);
         emit(out.text("export", e->name).add("result", call_result).add("written", written.str()));
         return;
     }
     e->call(slots, o);
+    std::optional<std::string> message;
+    if (watch) message = watch->finish();
     for (const Slot& s : slots) {
         const std::string line = written_back(s, o);
         if (!line.empty()) put_line(o, line);
     }
+    if (message) put_line(o, "message = " + quoted(*message));
 }
 
 // A script line as the shell would split it: words between blanks; '...'
@@ -692,7 +731,10 @@ void add_call_command(std::vector<Command>& list) {
                     "                 for an array, or null for a null pointer; shown after the call\n"
                     "  rect           X1,Y1,X2,Y2 (or null); shown after the call\n"
                     "  desc           an integer array descriptor: 1,2,3 (or [] unallocated, null)\n"
-                    "  handle         0 or a number, passed as the handle\n"
+                    "  handle         0 or a number, passed as the handle; for a window also\n"
+                    "                 edit:TEXT, an edit control of wqj's own holding TEXT (on\n"
+                    "                 Windows; elsewhere there are none and 0 is passed), whose\n"
+                    "                 text is shown after the call\n"
                     "  ptr            0 (null) or a byte value 0..255 the pointer points at;\n"
                     "                 shown after the call\n"
                     "null passes a null pointer for every pointer type (text, buf, hstr, the\n"
@@ -713,6 +755,10 @@ void add_call_command(std::vector<Command>& list) {
                     "the shortest text that reads back exactly, host strings quoted with their\n"
                     "byte count (\"6' 4 1/2\\\"\" (9 bytes)) or (null); then one line name = value\n"
                     "for each buffer, variable, rectangle and byte the export may have written.\n"
+                    "The validated entry (CONVERTTEXTSTRINGVALUETOINCHESERRORMSG) also shows\n"
+                    "message = \"...\", the text of the message box it raised; wqj closes the box\n"
+                    "(on Windows by pressing OK as it shows; elsewhere the library writes it to\n"
+                    "standard error as \"[Measurement Error] TEXT\" and wqj takes that line).\n"
                     "Texts print in double quotes with \\\" \\\\ \\n \\r \\t and \\xHH for other bytes.\n"
                     "--json: one object per call, {\"export\", \"result\", \"written\": {name: value}}\n"
                     "(with --script also \"line\"), instead of the lines above; with --list one\n"

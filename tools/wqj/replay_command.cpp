@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,6 +18,9 @@
 
 #include "tools/wqj/call.h"
 #include "tools/wqj/commands.h"
+#include "tools/wqj/entry_watch.h"
+#include "tools/wqj/transcript.h"
+#include "wqjdll.h"
 
 namespace wqjtool {
 namespace {
@@ -180,6 +185,9 @@ const char* const kOwnFraction =
 const char* const kEntryFraction =
     "each unit's number takes a fraction only when it stands directly before it (the drawing program's rule took "
     "an earlier unit's fraction again)";
+const char* const kWriteBack =
+    "an accepted entry is written back only as a text that reads back as the accepted length, else left as typed "
+    "(the drawing program's rule wrote the style's text with three decimals or thirds, another length)";
 
 // The mend that applies to this call, when its arguments are those that
 // make the two rules differ.
@@ -197,9 +205,30 @@ std::optional<Mend> mend_for(const std::string& name, const std::vector<CallArgu
         return Mend{kOwnFraction, {"result", "start", "end"}};
     if (name == "CONVERTTEXTSTRINGVALUETOINCHES" && a.size() == 4 && fraction_read_with_another_unit(a[0].bytes))
         return Mend{kEntryFraction, {"result", "error_start", "error_end"}};
-    if (name == "CONVERTTEXTSTRINGVALUETOINCHESERRORMSG" && a.size() == 9 && fraction_read_with_another_unit(a[1].bytes))
-        return Mend{kEntryFraction, {"result"}};
+    if (name == kEntryExport && a.size() == 9 && fraction_read_with_another_unit(a[1].bytes))
+        return Mend{kEntryFraction, {"result", "window", "message"}};
     return std::nullopt;
+}
+
+// The validated entry accepted the entry (no message box) and the recorded
+// window shows what the drawing program's rule wrote back: the style's text
+// of the result with 3 (decimals or the largest denominator).
+bool written_back_by_old_rule(const std::string& name, const std::vector<CallArgument>& a,
+                              const std::vector<std::string>& recorded, const std::vector<std::string>& now) {
+    if (name != kEntryExport || a.size() != 9 || !a[0].edit || now.empty()) return false;
+    // The result line: "76.25 (0x42988000)".
+    const std::size_t bits = now[0].rfind("(0x");
+    if (bits == std::string::npos) return false;
+    const uint32_t pattern = static_cast<uint32_t>(std::strtoul(now[0].c_str() + bits + 3, nullptr, 16));
+    float result;
+    std::memcpy(&result, &pattern, sizeof result);
+    std::string window_line;
+    for (const std::string& line : recorded) {
+        if (line.rfind("message = ", 0) == 0) return false;
+        if (line.rfind("window = ", 0) == 0) window_line = line;
+    }
+    const std::string old = take(GETFORMATEDTEXTFROMINCHES(a[5].integer, a[6].integer, a[7].integer, result, 3));
+    return window_line == "window = " + quoted(old);
 }
 
 // ---- comparing -------------------------------------------------------------------------
@@ -313,9 +342,11 @@ struct Outcome {
     std::string reason;       // mended, not compared, usage
     std::vector<std::string> now;
     std::optional<FirstDifference> difference;
+    std::optional<std::vector<std::string>> compared;  // the recorded lines compared, when not all of them
 };
 
 void report(const RecordedCall& call, const Outcome& o) {
+    const std::vector<std::string>& recorded = o.compared ? *o.compared : call.output;
     if (json_output) {
         JsonObject j;
         j.integer("line", call.line_number).text("call", call.line);
@@ -327,7 +358,7 @@ void report(const RecordedCall& call, const Outcome& o) {
             j.integer("field_line", o.difference->file_line);
             j.add("at", o.difference->at ? std::to_string(*o.difference->at) : "null");
         }
-        if (o.verdict != Verdict::Usage) j.add("recorded", json_list(json_texts(call.output))).add("now", json_list(json_texts(o.now)));
+        if (o.verdict != Verdict::Usage) j.add("recorded", json_list(json_texts(recorded))).add("now", json_list(json_texts(o.now)));
         emit(j);
         return;
     }
@@ -341,9 +372,9 @@ void report(const RecordedCall& call, const Outcome& o) {
         default: std::printf("  differs: %s\n", o.difference->text.c_str()); break;
     }
     // The lines that differ, recorded against now.
-    const std::size_t n = std::max(call.output.size(), o.now.size());
+    const std::size_t n = std::max(recorded.size(), o.now.size());
     for (std::size_t i = o.difference->index; i < n; ++i) {
-        const std::string* was = i < call.output.size() ? &call.output[i] : nullptr;
+        const std::string* was = i < recorded.size() ? &recorded[i] : nullptr;
         const std::string* now = i < o.now.size() ? &o.now[i] : nullptr;
         if (was != nullptr && now != nullptr && *was == *now) continue;
         std::size_t at = 0;
@@ -412,11 +443,34 @@ struct Replay {
             o.verdict = Verdict::NotCompared;
             o.reason = "seeds the generator from the clock; the draws after it are not compared";
         }
-        if (o.verdict == Verdict::NotCompared || o.now == call.output) return o;
+        if (o.verdict == Verdict::NotCompared) return o;
+        // Where there are no edit controls the window's text after the call
+        // cannot be had: the rest is compared, the window is not.
+        const RecordedCall* recorded = &call;
+        RecordedCall without_window;
+        if (!kEditControls && o.export_name == kEntryExport && !arguments.empty() && arguments[0].edit) {
+            without_window = call;
+            for (std::size_t i = 0; i < without_window.output.size(); ++i) {
+                if (without_window.output[i].rfind("window = ", 0) != 0) continue;
+                without_window.output.erase(without_window.output.begin() + static_cast<std::ptrdiff_t>(i));
+                without_window.output_lines.erase(without_window.output_lines.begin() + static_cast<std::ptrdiff_t>(i));
+                break;
+            }
+            recorded = &without_window;
+            o.compared = without_window.output;
+            if (o.now == recorded->output) {
+                o.verdict = Verdict::NotCompared;
+                o.reason = "the window's text after the call: this system has no edit controls (the rest is identical)";
+                return o;
+            }
+        }
+        if (o.now == recorded->output) return o;
         const bool has_result = std::string_view(export_result_type(o.export_name)) != "void";
-        o.difference = first_difference(call, o.now, has_result);
-        const std::optional<Mend> mend = mend_for(o.export_name, arguments);
-        if (mend && only_mended_fields(call, o.now, has_result, *mend)) {
+        o.difference = first_difference(*recorded, o.now, has_result);
+        std::optional<Mend> mend = mend_for(o.export_name, arguments);
+        if (!mend && written_back_by_old_rule(o.export_name, arguments, recorded->output, o.now))
+            mend = Mend{kWriteBack, {"window"}};
+        if (mend && only_mended_fields(*recorded, o.now, has_result, *mend)) {
             o.verdict = Verdict::Mended;
             o.reason = mend->reason;
         } else {
@@ -530,10 +584,15 @@ void add_replay_command(std::vector<Command>& list) {
                     "                               (nothing else seeds the generator)\n"
                     "Draws before it are compared: a transcript starts in a new process, with\n"
                     "the generator as loaded; GETUNIQUERECORDID with an upper index below 0\n"
-                    "draws nothing and is compared. The window of the validated entry\n"
-                    "(CONVERTTEXTSTRINGVALUETOINCHESERRORMSG) is replayed as 0: a handle\n"
-                    "recorded in another process names no window here, and the result does not\n"
-                    "depend on it.\n\n"
+                    "draws nothing and is compared.\n\n"
+                    "The validated entry (CONVERTTEXTSTRINGVALUETOINCHESERRORMSG): a window\n"
+                    "recorded as edit:TEXT is replayed in an edit control wqj makes holding TEXT,\n"
+                    "and its text after the call (window = ...) is compared; so is the text of\n"
+                    "the message box the call raises (message = ..., the box is closed by wqj).\n"
+                    "Where there are no edit controls (every system but Windows) the window's\n"
+                    "text is not compared: a call identical in the rest counts as not compared.\n"
+                    "A window recorded as a number names no window here (a handle of another\n"
+                    "process) and is replayed as 0; the result does not depend on it.\n\n"
                     "Mended: where this library changed a behaviour on purpose (docs/exports.md),\n"
                     "a difference is listed as mended, with the reason, when the call has the\n"
                     "arguments that make the two behaviours differ and only the fields that\n"
@@ -549,10 +608,13 @@ void add_replay_command(std::vector<Command>& list) {
                     "      position not directly before it, blanks aside (the result, start, end)\n"
                     "  CONVERTTEXTSTRINGVALUETOINCHES, CONVERTTEXTSTRINGVALUETOINCHESERRORMSG\n"
                     "      the same before a word without digits (a unit word) of the entry (the\n"
-                    "      result, error_start, error_end)\n"
-                    "The validated entry's window text is no part of wqj call's output, so its\n"
-                    "write-back is not compared. Mended differences alone leave the exit status\n"
-                    "0; --strict counts them as differences.\n\n"
+                    "      result, error_start, error_end; window, message)\n"
+                    "  CONVERTTEXTSTRINGVALUETOINCHESERRORMSG\n"
+                    "      an accepted entry whose recorded window shows the style's text with 3\n"
+                    "      (GETFORMATEDTEXTFROMINCHES ... 3), as the drawing program wrote it back\n"
+                    "      (window)\n"
+                    "Mended differences alone leave the exit status 0; --strict counts them as\n"
+                    "differences.\n\n"
                     "--json: one object per listed call, {\"line\", \"call\", \"export\", \"verdict\"\n"
                     "(\"differs\", \"mended\", \"not compared\" or \"usage\"), \"reason\", \"field\",\n"
                     "\"field_line\", \"at\", \"recorded\": [lines], \"now\": [lines]}, then one\n"
