@@ -3,11 +3,21 @@
 #   Windows (WQJDLL.dll)              native (libwqjdll.so)
 #   bin/WQJDLL.dll                    lib/libwqjdll.so -> .so.0 -> .so.0.1.0
 #   bin/wqj.exe                       bin/wqj (finds ../lib by its RUNPATH)
+#   bin/recorder/WQJDLL.dll           lib/recorder/libwqjdll.so.0 -> .so.0.1.0
 #   lib/libWQJDLL.dll.a (stdcall)     include/wqjdll.h
 #   lib/WQJDLL.def                    lib/cmake/wqjdll/ (package config)
 #   include/wqjdll.h                  lib/pkgconfig/wqjdll.pc
-#   lib/cmake/wqjdll/ (package config)
-#   lib/pkgconfig/wqjdll.pc
+#   lib/cmake/wqjdll/ (package config) share/doc/wqjdll/README.md, exports.md
+#   lib/pkgconfig/wqjdll.pc           debug/... (as on the left)
+#   README.md, docs/exports.md
+#   debug/bin/WQJDLL.dll.debug, debug/bin/wqj.exe.debug,
+#   debug/bin/recorder/WQJDLL.dll.debug
+#
+# The installed programs and libraries carry no debug information: each
+# one's is in debug/ under the same path with ".debug" added, and the
+# program names it in its .gnu_debuglink section (a debugger given the
+# debug folder finds it; addr2line -e FILE.debug turns a crash address into
+# a function and line). The build tree keeps its unstripped copies.
 #
 # A CMake host then writes find_package(wqjdll) and links wqjdll::wqjdll;
 # any other build takes its flags from `pkg-config --cflags --libs wqjdll`
@@ -58,9 +68,30 @@ install(TARGETS wqjdll EXPORT wqjdllTargets
   INCLUDES DESTINATION ${WQJ_INSTALL_INCLUDEDIR})
 install(TARGETS wqj RUNTIME DESTINATION ${WQJ_INSTALL_BINDIR})
 install(FILES ${WQJ_HEADER} DESTINATION ${WQJ_INSTALL_INCLUDEDIR})
+# The call recorder, in a folder of its own (it has the library's name).
 if(WIN32)
   install(FILES ${WQJ_DEF} DESTINATION ${WQJ_INSTALL_LIBDIR})
+  set(WQJ_RECORDER_DIR ${WQJ_INSTALL_BINDIR}/recorder)
+  install(TARGETS wqjrecorder RUNTIME DESTINATION ${WQJ_RECORDER_DIR})
+  install(FILES README.md DESTINATION .)
+  install(FILES docs/exports.md DESTINATION docs)
+else()
+  set(WQJ_RECORDER_DIR ${WQJ_INSTALL_LIBDIR}/recorder)
+  install(TARGETS wqjrecorder LIBRARY DESTINATION ${WQJ_RECORDER_DIR} NAMELINK_SKIP)
+  install(FILES README.md docs/exports.md DESTINATION share/doc/wqjdll)
 endif()
+
+# ---- debug information apart ---------------------------------------------
+if(WIN32)
+  set(WQJ_BINARIES ${WQJ_INSTALL_BINDIR}/$<TARGET_FILE_NAME:wqjdll> ${WQJ_INSTALL_BINDIR}/$<TARGET_FILE_NAME:wqj>
+      ${WQJ_RECORDER_DIR}/$<TARGET_FILE_NAME:wqjrecorder>)
+else()
+  set(WQJ_BINARIES ${WQJ_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:wqjdll> ${WQJ_INSTALL_BINDIR}/$<TARGET_FILE_NAME:wqj>
+      ${WQJ_RECORDER_DIR}/$<TARGET_FILE_NAME:wqjrecorder>)
+endif()
+install(CODE "set(WQJ_OBJCOPY \"${CMAKE_OBJCOPY}\")
+set(WQJ_BINARIES \"${WQJ_BINARIES}\")
+include(\"${CMAKE_SOURCE_DIR}/cmake/split_debug.cmake\")")
 
 # ---- the CMake package ---------------------------------------------------
 include(CMakePackageConfigHelpers)

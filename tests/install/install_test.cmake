@@ -5,10 +5,15 @@
 # sample hosts build against the installed package with find_package(wqjdll)
 # (cross-built with the same toolchain for the DLL) and run; a host built
 # with no more than the flags of `pkg-config --cflags --libs wqjdll` runs;
-# CPack makes the promised archive with the same files.
+# the installed programs and libraries carry no debug information, and
+# each one's debug file turns an export's address into its function;
+# CPack makes the promised archive with the same files, and a host runs on
+# what it holds (under Wine sample_host.exe beside the packaged DLL;
+# natively the hosts built with find_package against the unpacked tree).
 #
 # -DBUILD_DIR -DHOSTS_DIR -DWORK_DIR -DGENERATOR -DTOOLCHAIN -DEMULATOR
-# -DC_COMPILER -DDL_LIBS -DWINDOWS -DVERSION -DHEADER -DDEF
+# -DC_COMPILER -DDL_LIBS -DWINDOWS -DVERSION -DHEADER -DDEF -DOBJDUMP -DNM
+# -DADDR2LINE
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -50,12 +55,53 @@ normalise_files(installed ${installed})
 set(package_files lib/cmake/wqjdll/wqjdllConfig.cmake lib/cmake/wqjdll/wqjdllConfigVersion.cmake
     lib/cmake/wqjdll/wqjdllTargets.cmake lib/cmake/wqjdll/wqjdllTargets-CONFIG.cmake lib/pkgconfig/wqjdll.pc)
 if(WINDOWS)
-  set(expected bin/WQJDLL.dll bin/wqj.exe lib/libWQJDLL.dll.a lib/WQJDLL.def include/wqjdll.h ${package_files})
+  set(binaries bin/WQJDLL.dll bin/wqj.exe bin/recorder/WQJDLL.dll)
+  set(expected lib/libWQJDLL.dll.a lib/WQJDLL.def include/wqjdll.h README.md docs/exports.md ${package_files})
 else()
-  set(expected bin/wqj lib/libwqjdll.so lib/libwqjdll.so.0 lib/libwqjdll.so.${VERSION} include/wqjdll.h
-      ${package_files})
+  set(binaries lib/libwqjdll.so.${VERSION} bin/wqj lib/recorder/libwqjdll.so.${VERSION})
+  set(expected lib/libwqjdll.so lib/libwqjdll.so.0 lib/recorder/libwqjdll.so.0 include/wqjdll.h
+      share/doc/wqjdll/README.md share/doc/wqjdll/exports.md ${package_files})
 endif()
+foreach(binary IN LISTS binaries)
+  list(APPEND expected ${binary} debug/${binary}.debug)
+endforeach()
 expect_same_files("the installed prefix" "${installed}" "${expected}")
+
+# ---- stripped, with the debug information apart ----------------------------
+# No debug section in what is installed, a .gnu_debuglink naming the file in
+# debug/; that file turns the address of an export into the export.
+foreach(binary IN LISTS binaries)
+  run("objdump -h ${binary}" ${OBJDUMP} -h ${prefix}/${binary})
+  get_filename_component(name ${binary} NAME)
+  if(run_output MATCHES "\\.debug_" OR NOT run_output MATCHES "\\.gnu_debuglink")
+    message(FATAL_ERROR "the installed ${binary} is not stripped with a debug link:\n${run_output}")
+  endif()
+  run("objdump -s -j .gnu_debuglink ${binary}" ${OBJDUMP} -s -j .gnu_debuglink ${prefix}/${binary})
+  string(SUBSTRING "${name}" 0 8 start)
+  if(NOT run_output MATCHES "${start}")
+    message(FATAL_ERROR "the debug link of ${binary} does not name ${name}.debug:\n${run_output}")
+  endif()
+endforeach()
+list(GET binaries 0 library)
+if(WINDOWS)
+  # The export's address: the image base plus its entry of the export table.
+  run("objdump -p" ${OBJDUMP} -p ${prefix}/${library})
+  string(REGEX MATCH "ImageBase[ \t]+([0-9a-fA-F]+)" found "${run_output}")
+  set(base ${CMAKE_MATCH_1})
+  string(REGEX MATCH "\\[ *([0-9]+)\\] GETFORMATEDTEXTFROMINCHES\n" found "${run_output}")
+  set(index ${CMAKE_MATCH_1})
+  string(REGEX MATCH "\\[ *${index}\\] \\+base\\[ *[0-9]+\\] +([0-9a-fA-F]+) Export RVA" found "${run_output}")
+  math(EXPR address "0x${base} + 0x${CMAKE_MATCH_1}" OUTPUT_FORMAT HEXADECIMAL)
+else()
+  run("nm -D" ${NM} -D --defined-only ${prefix}/${library})
+  string(REGEX MATCH "([0-9a-f]+) T GETFORMATEDTEXTFROMINCHES\n" found "${run_output}")
+  set(address 0x${CMAKE_MATCH_1})
+endif()
+run("addr2line" ${ADDR2LINE} -f -e ${prefix}/debug/${library}.debug ${address})
+if(NOT run_output MATCHES "^_?GETFORMATEDTEXTFROMINCHES(@20)?\n[^\n]*formatter_exports\\.cpp:[0-9]+")
+  message(FATAL_ERROR "debug/${library}.debug turns ${address} into:\n${run_output}")
+endif()
+message(STATUS "debug/${library}.debug: ${address} is ${run_output}")
 
 foreach(pair "include/wqjdll.h=${HEADER}" "lib/WQJDLL.def=${DEF}")
   string(REPLACE "=" ";" pair "${pair}")
@@ -215,4 +261,17 @@ run("unpacking ${archive}" ${CMAKE_COMMAND} -E chdir ${WORK_DIR}/unpacked ${CMAK
 file(GLOB_RECURSE packed RELATIVE ${WORK_DIR}/unpacked/${top} LIST_DIRECTORIES false ${WORK_DIR}/unpacked/${top}/*)
 normalise_files(packed ${packed})
 expect_same_files("${archive}" "${packed}" "${expected}")
+# A host on the packaged library.
+set(unpacked ${WORK_DIR}/unpacked/${top})
+if(WINDOWS)
+  file(COPY ${hosts}/sample_host.exe DESTINATION ${unpacked}/bin)
+  run("sample_host.exe beside the packaged DLL" ${EMULATOR} ${unpacked}/bin/sample_host.exe)
+else()
+  set(hosts ${WORK_DIR}/packaged-hosts)
+  run("configuring the hosts on the unpacked archive" ${CMAKE_COMMAND} -S ${HOSTS_DIR} -B ${hosts} -G ${GENERATOR}
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH=${unpacked})
+  run("building the hosts on the unpacked archive" ${CMAKE_COMMAND} --build ${hosts})
+  run("linked_host on the unpacked archive" ${hosts}/linked_host)
+  run("sample_host on the unpacked archive" ${hosts}/sample_host)
+endif()
 message(STATUS "installed, found, built, ran and packaged: ${archive}")
