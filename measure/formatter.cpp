@@ -19,6 +19,7 @@
 #include "measure/units.h"
 #include "text/convert.h"
 #include "text/extended.h"
+#include "text/powers.h"
 #include "text/uint128.h"
 
 namespace wqj {
@@ -26,6 +27,7 @@ namespace wqj {
 namespace {
 
 using detail::kPowersOfTen;
+using detail::kTenths;
 
 // The single nearest r / 10^decimals (below 2^16, decimals 0 to 8), from
 // a product rather than a quotient (a division is the slowest step on the
@@ -37,7 +39,6 @@ using detail::kPowersOfTen;
 // is a binary fraction it is (r / 5^decimals) / 2^decimals, of at most 24
 // significant bits below 2^16, so a single). Both therefore round to the
 // same single.
-constexpr double kTenths[] = {1e0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8};
 float nearest_single(uint64_t r, int decimals) {
     return static_cast<float>(static_cast<double>(r) * kTenths[decimals]);
 }
@@ -95,9 +96,7 @@ TextCursor append_digits(TextCursor out, Unsigned value) {
 // A whole number below 10^digits, what feet, inches and millimetres mostly
 // are, is its plain digits.
 TextCursor append_number(TextCursor out, long double value, int digits) {
-    static constexpr long double kLimits[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L,
-                                              1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
-    if (digits >= 1 && digits <= 15 && value >= 0 && value < kLimits[digits]) {
+    if (digits >= 1 && digits <= 15 && value >= 0 && value < detail::kExtendedPowersOfTen[digits]) {
         const uint64_t whole = detail::whole_magnitude(value);
         if (static_cast<long double>(whole) == value) {
             // In 32 bits where the number fits: cheaper on both builds.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "text/extended.h"
+#include "text/powers.h"
 
 namespace wqj {
 
@@ -15,7 +16,7 @@ using namespace detail;
 
 long double ROUNDTODIGITS(long double x, int32_t decimals) {
     if (decimals < 0 || decimals > 18) decimals = 18;
-    const long double scale = kPow10.v[decimals];
+    const long double scale = kExtendedPowersOfTen[decimals];
     const long double y = x * scale;
     // A value too large to scale has no decimals left to round.
     if (std::isinf(y) && !std::isinf(x)) return x;

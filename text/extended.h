@@ -199,29 +199,4 @@ bool round_digits_half_even(Digit* d, size_t count, Digit zero, int next, bool r
 
 inline constexpr long double kTwo64 = 18446744073709551616.0L;
 
-struct Pow10Table {
-    long double v[28];
-    constexpr Pow10Table() : v() {
-        long double p = 1.0L;
-        for (long double& e : v) {
-            e = p;
-            p *= 10.0L;
-        }
-    }
-};
-inline constexpr Pow10Table kPow10;  // 10^0 .. 10^27, all exact
-
-struct Pow5Table {
-    uint64_t v[28];
-    constexpr Pow5Table() : v() {
-        uint64_t p = 1;
-        for (uint64_t& e : v) {
-            e = p;
-            p *= 5;
-        }
-    }
-    constexpr uint64_t operator[](int32_t k) const { return v[k]; }
-};
-inline constexpr Pow5Table kPow5;  // 5^0 .. 5^27, all below 2^64
-
 }  // namespace wqj::detail

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "text/bigint.h"
+#include "text/powers.h"
 #include "text/uint128.h"
 #include "text/extended.h"
 
@@ -43,7 +44,7 @@ bool exact_decimal(const Parts& p, uint64_t& exact, int32_t& exact_exp) {
         exact_exp = 0;
         return true;
     }
-    if (-e > 27 || __builtin_mul_overflow(m, kPow5[-e], &exact)) return false;
+    if (-e > 27 || __builtin_mul_overflow(m, kPowersOfFive[-e], &exact)) return false;
     exact_exp = e;
     return true;
 }
@@ -51,8 +52,7 @@ bool exact_decimal(const Parts& p, uint64_t& exact, int32_t& exact_exp) {
 // The power of ten that leaves about 20 digits of m / 2^k before the point.
 int64_t digit_scale(uint64_t m, int64_t k) {
     const int64_t t = int64_t(64 - std::countl_zero(m)) - k;  // value < 2^t
-    const int64_t est = t >= 0 ? t * 30103 / 100000 : -((-t * 30103 + 99999) / 100000);
-    return 20 - est;
+    return 20 - decimal_exponent_of_two(int32_t(t));
 }
 
 // For m * 2^e (m odd, e < 0) whose digits m * 5^j need at most 128 bits
@@ -63,7 +63,7 @@ bool wide_decimal(uint64_t m, int32_t e, Uint128& n, int32_t& dexp, bool& inexac
     const int64_t k = -int64_t(e);
     const int64_t scale = digit_scale(m, k);
     if (std::min(scale, k) > 27) return false;
-    n = multiply(m, kPow5[std::min(scale, k)]);
+    n = multiply(m, kPowersOfFive[std::min(scale, k)]);
     inexact = false;
     if (scale < k) {
         inexact = n.shift_right(int(k - scale));  // n keeps about 20 digits: the shift is below 128
@@ -133,7 +133,7 @@ long double scale_decimal(uint64_t digits, int64_t p) {
     if (p >= -27 && p <= 27) {
         // 10^|p| is exact, so one operation rounds correctly.
         const long double d = static_cast<long double>(digits);
-        return p >= 0 ? d * kPow10.v[p] : d / kPow10.v[-p];
+        return p >= 0 ? d * kExtendedPowersOfTen[int32_t(p)] : d / kExtendedPowersOfTen[int32_t(-p)];
     }
     if (p > 0) {
         BigUint n(digits);
@@ -511,8 +511,7 @@ size_t write_single_by_product(float value, int n, char (&out)[kNumberTextRoom])
     // The value lies in [2^e2, 2^(e2 + 1)), its first digit at 10^est or
     // 10^(est + 1) with est = floor(e2 * log10 2).
     const int e2 = biased - 127;
-    const int est = e2 >= 0 ? e2 * 30103 / 100000 : -((-e2 * 30103 + 99999) / 100000);
-    int s = n - 1 - est;
+    int s = n - 1 - decimal_exponent_of_two(e2);
     if (s < 0 || s > 12) return 0;  // M * 10^12 < 2^64
     uint64_t product = M * kPowersOfTen[s];
     if ((product >> L) >= kPowersOfTen[n]) {

@@ -9,32 +9,6 @@
 
 namespace wqj::detail {
 
-// Every power of ten below 2^64: 10^n is also the least whole number of
-// n + 1 digits.
-inline constexpr uint64_t kPowersOfTen[] = {1,
-                                            10,
-                                            100,
-                                            1000,
-                                            10000,
-                                            100000,
-                                            1000000,
-                                            10000000,
-                                            100000000,
-                                            1000000000,
-                                            10000000000,
-                                            100000000000,
-                                            1000000000000,
-                                            10000000000000,
-                                            100000000000000,
-                                            1000000000000000,
-                                            10000000000000000,
-                                            100000000000000000,
-                                            1000000000000000000,
-                                            10000000000000000000u};
-
-// 5^0 to 5^7: m / 2^k (k <= 7) is m * 5^k / 10^k, its exact decimal.
-inline constexpr uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125};
-
 // The digits of v, no leading zeros ("0" for 0); returns their number.
 inline std::size_t decimal_digits(uint64_t v, char* out) {
     char buf[20];
