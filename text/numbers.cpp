@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "text/bigint.h"
+#include "text/decimal.h"
 #include "text/powers.h"
 #include "text/uint128.h"
 #include "text/extended.h"
@@ -22,31 +23,17 @@ using namespace detail;
 
 // ---- decimal digits of a value --------------------------------------------
 
-// The first 18 significant decimal digits of a finite non-zero value,
-// rounded to nearest with ties to even: the value is about d[0].d[1]... x 10^e10.
-struct Digits18 {
-    uint8_t d[18];
-    int32_t e10;
-};
+// The value m * 2^e of a finite non-zero value's parts, m odd.
+void odd_mantissa(const Parts& p, uint64_t& m, int32_t& e) {
+    const int zeros = std::countr_zero(p.mant);
+    m = p.mant >> zeros;
+    e = p.exp + zeros;
+}
 
-// Whole numbers below 2^64, and values m / 2^k whose exact decimal
-// m * 5^k * 10^-k fits 64 bits (the lengths and fractions of the typing
-// path): the value is exact * 10^exact_exp.
-bool exact_decimal(const Parts& p, uint64_t& exact, int32_t& exact_exp) {
-    uint64_t m = p.mant;
-    int32_t e = p.exp;
-    const int tz = std::countr_zero(m);
-    m >>= tz;
-    e += tz;
-    if (e >= 0) {
-        if (64 - std::countl_zero(m) + e > 64) return false;
-        exact = m << e;
-        exact_exp = 0;
-        return true;
-    }
-    if (-e > 27 || __builtin_mul_overflow(m, kPowersOfFive[-e], &exact)) return false;
-    exact_exp = e;
-    return true;
+int decimal_length(uint64_t v) {
+    int len = 1;
+    while (len < 20 && v >= kPowersOfTen[len]) ++len;
+    return len;
 }
 
 // The power of ten that leaves about 20 digits of m / 2^k before the point.
@@ -55,76 +42,121 @@ int64_t digit_scale(uint64_t m, int64_t k) {
     return 20 - decimal_exponent_of_two(int32_t(t));
 }
 
-// For m * 2^e (m odd, e < 0) whose digits m * 5^j need at most 128 bits
-// (j the scale or -e, whichever is smaller): n * 10^dexp is the value,
-// exactly or, when `inexact`, truncated to about 20 digits.
-bool wide_decimal(uint64_t m, int32_t e, Uint128& n, int32_t& dexp, bool& inexact) {
-    if (e >= 0) return false;
-    const int64_t k = -int64_t(e);
-    const int64_t scale = digit_scale(m, k);
-    if (std::min(scale, k) > 27) return false;
-    n = multiply(m, kPowersOfFive[std::min(scale, k)]);
-    inexact = false;
-    if (scale < k) {
-        inexact = n.shift_right(int(k - scale));  // n keeps about 20 digits: the shift is below 128
-        dexp = int32_t(-scale);
-    } else {
-        dexp = e;
+// top * 10^exponent followed by tail / unit of its last digit (unit a
+// power of ten, 1 when nothing follows) and, where `sticky`, something
+// below that: rounded to nearest at top's last digit, ties to even. A carry
+// out of 18 digits leaves 18.
+Decimal round_at_last_digit(bool neg, uint64_t top, uint64_t tail, uint64_t unit, bool sticky, int32_t exponent) {
+    if (unit > 1 && (tail > unit / 2 || (tail == unit / 2 && (sticky || (top & 1) != 0))) &&
+        ++top == kPowersOfTen[18]) {
+        top = kPowersOfTen[17];
+        ++exponent;
     }
+    return {top, exponent, neg};
+}
+
+// The first 18 digits of n * 10^dexp (n below 2^64, `sticky` for anything
+// below n).
+Decimal leading_of_integer(bool neg, uint64_t n, int32_t dexp, bool sticky) {
+    const int len = decimal_length(n);
+    if (len <= 18) return {n, dexp, neg};
+    const uint64_t unit = kPowersOfTen[len - 18];
+    return round_at_last_digit(neg, n / unit, n % unit, unit, sticky, dexp + len - 18);
+}
+
+}  // namespace
+
+bool detail::exact_leading_digits(const Parts& p, Decimal& out) {
+    uint64_t m = 0, exact = 0;
+    int32_t e = 0;
+    odd_mantissa(p, m, e);
+    if (e >= 0) {
+        if (64 - std::countl_zero(m) + e > 64) return false;
+        exact = m << e;
+        e = 0;
+    } else if (-e > 27 || __builtin_mul_overflow(m, kPowersOfFive[-e], &exact)) {
+        return false;
+    }
+    out = leading_of_integer(p.neg, exact, e, false);
     return true;
 }
 
-Digits18 first_18_digits(const Parts& p) {
-    uint64_t m = p.mant >> std::countr_zero(p.mant);
-    const int32_t e = p.exp + std::countr_zero(p.mant);
-    uint64_t exact = 0;
-    int32_t exact_exp = 0;
-    const bool small = exact_decimal(p, exact, exact_exp);
-    // n * 10^dexp is the value, exactly or (when `inexact`) truncated; the
-    // truncated form keeps at least 20 digits. Its decimal digits go to s.
-    char s[BigUint::kMaxDigits];
-    size_t len = 0;
-    int32_t dexp = exact_exp;
-    bool inexact = false;
+bool detail::wide_leading_digits(const Parts& p, Decimal& out) {
+    uint64_t m = 0;
+    int32_t e = 0;
+    odd_mantissa(p, m, e);
+    if (e >= 0) return false;
     // value = m / 2^k. Multiplying by 10^scale, chosen so that about 20
     // digits stay before the point, avoids expanding all k decimals.
     const int64_t k = -int64_t(e);
-    const int64_t scale = e < 0 ? digit_scale(m, k) : 0;
-    Uint128 wide;
-    if (small) {
-        len = decimal_digits(exact, s);
-    } else if (wide_decimal(m, e, wide, dexp, inexact)) {
-        len = wide.to_decimal(s);
-    } else {
-        BigUint n(m);
-        if (e >= 0) {
-            n.shift_left(size_t(e));
-        } else if (scale < k) {
-            n.mul_pow5(uint32_t(scale));
-            const size_t drop = size_t(k - scale);
-            inexact = n.any_below(drop);
-            n.shift_right(drop);
-            dexp = int32_t(-scale);
-        } else {
-            n.mul_pow5(uint32_t(k));
-            dexp = e;
-        }
-        len = n.to_decimal(s);
+    const int64_t scale = digit_scale(m, k);
+    if (std::min(scale, k) > 27) return false;
+    // n * 10^dexp is the value, exactly or (when `inexact`) truncated.
+    Uint128 n = multiply(m, kPowersOfFive[int32_t(std::min(scale, k))]);  // below 2^127
+    int32_t dexp = e;
+    bool inexact = false;
+    if (scale < k) {
+        inexact = n.shift_right(int(k - scale));  // n keeps about 20 digits: the shift is below 128
+        dexp = int32_t(-scale);
     }
-    Digits18 r{};
-    r.e10 = int32_t(len) - 1 + dexp;
+    if (n.hi == 0) {
+        out = leading_of_integer(p.neg, n.lo, dexp, inexact);
+        return true;
+    }
+    uint64_t rest = 0;
+    const uint64_t q = n.divide_by_ten19(rest);
+    const int lq = decimal_length(q);
+    // n stays below about 10^21, so q has a digit or two; the first 18
+    // digits are q's and the first 18 - lq of the 19 after them.
+    if (lq > 18) return false;
+    const uint64_t unit = kPowersOfTen[1 + lq];
+    out = round_at_last_digit(p.neg, q * kPowersOfTen[18 - lq] + rest / unit, rest % unit, unit, inexact, dexp + 1 + lq);
+    return true;
+}
+
+Decimal detail::big_integer_leading_digits(const Parts& p) {
+    uint64_t m = 0;
+    int32_t e = 0;
+    odd_mantissa(p, m, e);
+    // n * 10^dexp is the value, exactly or (when `inexact`) truncated to at
+    // least 20 digits.
+    BigUint n(m);
+    int32_t dexp = 0;
+    bool inexact = false;
+    const int64_t k = -int64_t(e);
+    if (e >= 0) {
+        n.shift_left(size_t(e));
+    } else if (const int64_t scale = digit_scale(m, k); scale < k) {
+        n.mul_pow5(uint32_t(scale));
+        inexact = n.any_below(size_t(k - scale));
+        n.shift_right(size_t(k - scale));
+        dexp = int32_t(-scale);
+    } else {
+        n.mul_pow5(uint32_t(k));
+        dexp = e;
+    }
+    char s[BigUint::kMaxDigits];
+    const size_t len = n.to_decimal(s);
     const size_t kept = std::min<size_t>(len, 18);
-    for (size_t k = 0; k < kept; ++k) r.d[k] = uint8_t(s[k] - '0');
+    bool carried = false;
     if (len > 18) {
         bool rest = inexact;
-        for (size_t k = 19; k < len && !rest; ++k) rest = s[k] != '0';
-        if (round_digits_half_even(r.d, 18, uint8_t(0), s[18] - '0', rest)) {
-            r.d[0] = 1;
-            ++r.e10;
-        }
+        for (size_t j = 19; j < len && !rest; ++j) rest = s[j] != '0';
+        carried = round_digits_half_even(s, 18, '0', s[18] - '0', rest);
     }
-    return r;
+    uint64_t top = 0;
+    for (size_t j = 0; j < kept; ++j) top = top * 10 + uint64_t(s[j] - '0');
+    if (carried) return {kPowersOfTen[17], dexp + int32_t(len) - 17, p.neg};
+    return {top, dexp + int32_t(len - kept), p.neg};
 }
+
+Decimal detail::leading_digits(const Parts& p) {
+    Decimal d;
+    if (exact_leading_digits(p, d) || wide_leading_digits(p, d)) return d;
+    return big_integer_leading_digits(p);
+}
+
+namespace {
 
 // ---- decimal text to value ------------------------------------------------
 
@@ -356,74 +388,33 @@ size_t write_digits(const uint8_t* d, int n, int32_t e10, char* out) {
     return len;
 }
 
-// Fills d with the digits NUMBERTOTEXT writes of a value given by its
-// first `len` digits `top` (len at most 18, e10 the exponent of the first),
-// what follows them as tail / unit (unit a power of ten, 1 when nothing
-// follows) and whether anything below that is not zero (`sticky`): the
-// first 18 digits rounded to nearest with ties to even, as first_18_digits
-// rounds them, then n of them by the one digit after the n-th. Returns the
-// exponent of the first digit.
-int32_t round_leading_digits(uint64_t top, int len, uint64_t tail, uint64_t unit, bool sticky, int32_t e10, int n,
-                             uint8_t (&d)[18]) {
-    if (unit > 1) {
-        const uint64_t half = unit / 2;
-        if (tail > half || (tail == half && (sticky || (top & 1) != 0))) ++top;
-        if (top == kPowersOfTen[len]) {
-            top = kPowersOfTen[len - 1];
-            ++e10;
-        }
+// The leading digits rounded to n by the one digit after the n-th: above 5
+// up, below 5 down, a lone 5 to the even digit; the digits after that one
+// are not looked at. A carry out of the first digit adds one in front.
+Decimal round_to_digits(Decimal d, int n) {
+    const int len = decimal_length(d.digits);
+    if (n >= len) return d;
+    const uint64_t step = kPowersOfTen[len - n];
+    const int next = int(d.digits / (step / 10) % 10);
+    d.digits /= step;
+    d.exponent += len - n;
+    if ((next > 5 || (next == 5 && (d.digits & 1) != 0)) && ++d.digits == kPowersOfTen[n]) {
+        d.digits = kPowersOfTen[n - 1];
+        ++d.exponent;
     }
-    if (n < len) {
-        const uint64_t step = kPowersOfTen[len - n];
-        const int next = int(top / (step / 10) % 10);
-        top /= step;
-        if (next > 5 || (next == 5 && (top & 1) != 0)) ++top;
-        if (top == kPowersOfTen[n]) {
-            top = kPowersOfTen[n - 1];
-            ++e10;
-        }
-        len = n;
-    }
+    return d;
+}
+
+// A record's digits one by one in d[0..18), and the exponent of the first.
+int32_t digit_array(const Decimal& r, uint8_t (&d)[18]) {
+    const int len = decimal_length(r.digits);
+    uint64_t v = r.digits;
     for (int j = 0; j < 18; ++j) d[j] = 0;
     for (int j = len - 1; j >= 0; --j) {
-        d[j] = uint8_t(top % 10);
-        top /= 10;
+        d[j] = uint8_t(v % 10);
+        v /= 10;
     }
-    return e10;
-}
-
-int decimal_length(uint64_t v) {
-    int len = 1;
-    while (len < 20 && v >= kPowersOfTen[len]) ++len;
-    return len;
-}
-
-// The digits of D * 10^dexp (D below 2^64), with `sticky` for anything
-// below D. Returns the exponent of the first digit.
-int32_t digits_of_integer(uint64_t D, int32_t dexp, bool sticky, int n, uint8_t (&d)[18]) {
-    const int len = decimal_length(D);
-    const int32_t e10 = len - 1 + dexp;
-    if (len <= 18) return round_leading_digits(D, len, 0, 1, false, e10, n, d);
-    const uint64_t unit = kPowersOfTen[len - 18];
-    return round_leading_digits(D / unit, 18, D % unit, unit, sticky, e10, n, d);
-}
-
-// The digits of n * 10^dexp for a 128-bit n whose quotient by 10^19 has at
-// most 18 digits; false for a larger n.
-bool digits_of_wide(const Uint128& wide, int32_t dexp, bool sticky, int n, uint8_t (&d)[18], int32_t& e10) {
-    if (wide.hi == 0) {
-        e10 = digits_of_integer(wide.lo, dexp, sticky, n, d);
-        return true;
-    }
-    uint64_t rest = 0;
-    const uint64_t q = wide.divide_by_ten19(rest);
-    const int lq = decimal_length(q);
-    if (lq > 18) return false;
-    // The first 18 digits: q's and the first 18 - lq of the 19 after it.
-    const uint64_t unit = kPowersOfTen[1 + lq];
-    const uint64_t top = q * kPowersOfTen[18 - lq] + rest / unit;
-    e10 = round_leading_digits(top, 18, rest % unit, unit, sticky, lq + 19 - 1 + dexp, n, d);
-    return true;
+    return r.exponent + len - 1;
 }
 
 size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]) {
@@ -446,26 +437,7 @@ size_t write_parts_text(const Parts& p, int digits, char (&out)[kNumberTextRoom]
         return len;
     }
     uint8_t d[18];
-    int32_t e10 = 0;
-    uint64_t exact = 0;
-    int32_t exact_exp = 0;
-    Uint128 wide;
-    int32_t dexp = 0;
-    bool inexact = false;
-    const uint64_t m = p.mant >> std::countr_zero(p.mant);
-    const int32_t e = p.exp + std::countr_zero(p.mant);
-    if (exact_decimal(p, exact, exact_exp)) {
-        e10 = digits_of_integer(exact, exact_exp, false, n, d);
-    } else if (!(wide_decimal(m, e, wide, dexp, inexact) && digits_of_wide(wide, dexp, inexact, n, d, e10))) {
-        Digits18 s = first_18_digits(p);
-        // Round to n digits by the one digit after the n-th.
-        if (n < 18 && round_digits_half_even(s.d, size_t(n), uint8_t(0), s.d[n], false)) {
-            s.d[0] = 1;
-            ++s.e10;
-        }
-        std::copy(s.d, s.d + 18, d);
-        e10 = s.e10;
-    }
+    const int32_t e10 = digit_array(round_to_digits(leading_digits(p), n), d);
     return write_digits(d, n, e10, out);
 }
 
@@ -492,7 +464,7 @@ size_t write_short_single(float value, int n, char (&out)[kNumberTextRoom]) {
 
 // A normal single with at most 7 digits asked for, from one 64-bit
 // product: M * 10^s / 2^L = q + f with q its first n digits and 0 <= f < 1.
-// NUMBERTOTEXT rounds the exact value to 18 digits (first_18_digits) and
+// NUMBERTOTEXT rounds the exact value to 18 digits (leading_digits) and
 // then to n by the digit after the n-th; the first rounding moves f by at
 // most 5e-12, which changes neither that digit nor q unless f lies within
 // 2^-36 of .5, .6 or 1. Away from those the digit after the n-th is f's:
@@ -588,8 +560,9 @@ std::string FORMATWITHMASK(long double value, std::string_view /*mask*/) {
     if (p.kind == Kind::Zero || p.kind == Kind::NaN) return ".";
     if (p.kind == Kind::Infinite) return NUMBERTOTEXT(value, 15).substr(p.neg ? 0 : 1);
 
-    const Digits18 s = first_18_digits(p);
-    const int64_t e10 = s.e10;
+    uint8_t digits[18];
+    const int64_t e10 = digit_array(leading_digits(p), digits);
+    const struct { const uint8_t* d; } s{digits};
     auto digit_at = [&](int64_t idx) -> int { return idx >= 0 && idx < 18 ? s.d[idx] : 0; };
     // The integer digits followed by exactly six decimals.
     size_t int_digits = e10 >= 0 ? size_t(e10 + 1) : 0;

@@ -9,18 +9,6 @@
 
 namespace wqj::detail {
 
-// The digits of v, no leading zeros ("0" for 0); returns their number.
-inline std::size_t decimal_digits(uint64_t v, char* out) {
-    char buf[20];
-    std::size_t len = 0;
-    do {
-        buf[len++] = char('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    for (std::size_t i = 0; i < len; ++i) out[i] = buf[len - 1 - i];
-    return len;
-}
-
 // The text of d / 10^decimals for d > 0 of exactly k digits: the digits
 // followed by -decimals zeros, or with the point `decimals` places from the
 // right, led by zeros after the point where d has no more digits than that
@@ -66,35 +54,6 @@ struct Uint128 {
             hi >>= drop;
         }
         return dropped;
-    }
-
-    // The decimal digits, no leading zeros; returns their number.
-    std::size_t to_decimal(char* out) const {
-        if (hi == 0) return decimal_digits(lo, out);
-        // hi < 2^63 < 10^19: one division by 10^19 leaves a quotient below
-        // 2^64 and a remainder of 19 digits.
-        uint64_t rest = 0;
-        const uint64_t q = divide_by_ten19(rest);
-        std::size_t len = decimal_digits(q, out);
-        for (int j = 18; j >= 0; --j) {
-            out[len + std::size_t(j)] = char('0' + rest % 10);
-            rest /= 10;
-        }
-        return len + 19;
-    }
-
-    // Divides in place by d (1 to 2^32 - 1); returns the remainder.
-    uint32_t divide_small(uint32_t d) {
-        uint64_t rest = 0;
-        uint32_t parts[4] = {uint32_t(hi >> 32), uint32_t(hi), uint32_t(lo >> 32), uint32_t(lo)};
-        for (uint32_t& part : parts) {
-            const uint64_t current = (rest << 32) | part;
-            part = uint32_t(current / d);
-            rest = current % d;
-        }
-        hi = (uint64_t{parts[0]} << 32) | parts[1];
-        lo = (uint64_t{parts[2]} << 32) | parts[3];
-        return uint32_t(rest);
     }
 
     // (hi:lo) / 10^19 for hi below 10^19, in 32-bit digits (the divisor is
