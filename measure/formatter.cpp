@@ -18,6 +18,7 @@
 #include "measure/fractions.h"
 #include "measure/units.h"
 #include "text/convert.h"
+#include "text/decimal.h"
 #include "text/extended.h"
 #include "text/powers.h"
 #include "text/uint128.h"
@@ -78,35 +79,25 @@ static_assert(std::size(kImperialLayouts) == FORMATINCHESPLAIN + 1);
 // ends: the cursor goes in and out by value, in registers.
 using detail::TextCursor;
 
-// The decimal digits of a whole number, appended: counted first, then
-// written in place from the last.
-template <class Unsigned>
-TextCursor append_digits(TextCursor out, Unsigned value) {
-    std::size_t n = 1;
-    while (n < 20 && static_cast<uint64_t>(value) >= kPowersOfTen[n]) ++n;
-    char* place = out.claim(n);
-    do {
-        place[--n] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (n != 0);
+// A record written by the number-text rules with n digits, without the
+// blank, appended; `room` is what its form may take (see write_decimal).
+// Inline, as the writer is, for whole numbers to cost only their digits.
+[[gnu::always_inline]] inline TextCursor append_decimal(TextCursor out, const detail::Decimal& d, int n,
+                                                        detail::Form form = detail::Form::Trimmed,
+                                                        std::size_t room = detail::kNumberTextRoom) {
+    out.advance(detail::write_decimal(d, n, form, out.room(room)));
     return out;
 }
 
-// A number written by NUMBERTOTEXT, blanks trimmed at both ends, appended.
-// A whole number below 10^digits, what feet, inches and millimetres mostly
-// are, is its plain digits.
+// A number written by NUMBERTOTEXT, blanks trimmed, appended. A whole
+// number below 10^digits, what metres and millimetres mostly are, is its
+// own record.
 TextCursor append_number(TextCursor out, long double value, int digits) {
     if (digits >= 1 && digits <= 15 && value >= 0 && value < detail::kExtendedPowersOfTen[digits]) {
         const uint64_t whole = detail::whole_magnitude(value);
-        if (static_cast<long double>(whole) == value) {
-            // In 32 bits where the number fits: cheaper on both builds.
-            if (whole <= UINT32_MAX) return append_digits(out, static_cast<uint32_t>(whole));
-            return append_digits(out, whole);
-        }
+        if (static_cast<long double>(whole) == value) return append_decimal(out, {whole, 0, false}, digits);
     }
-    char text[detail::kNumberTextRoom];
-    out.append(detail::trim_blanks(std::string_view(text, detail::write_number_text(value, digits, text))));
-    return out;
+    return append_decimal(out, detail::number_record(value, digits), digits);
 }
 
 // A part (feet, inches, metres, millimetres) written with 7 digits. Parts
@@ -115,45 +106,18 @@ TextCursor append_number(TextCursor out, long double value, int digits) {
 TextCursor append_part(TextCursor out, float value) {
     if (value >= 0 && value < 1e7f) {
         const auto whole = static_cast<int32_t>(value);
-        if (static_cast<float>(whole) == value) return append_digits(out, static_cast<uint32_t>(whole));
+        if (static_cast<float>(whole) == value) return append_decimal(out, {static_cast<uint64_t>(whole), 0, false}, 7);
     }
-    char text[detail::kNumberTextRoom];
-    out.append(detail::trim_blanks(std::string_view(text, detail::write_number_text(value, 7, text))));
-    return out;
+    return append_decimal(out, detail::single_record(value, 7), 7);
 }
 
 // The decimals of a fractional inch (0 < small < 1) as text: ".5", ".25".
 // NUMBERTOTEXT writes a small value with many decimals in exponent form
 // ("4.999542E-2"); put after the whole inches that would read as another
-// number ("44.999542E-2"), so such a text is written out in plain form with
-// the same seven significant digits (".04999542"). Appended to `out`.
+// number ("44.999542E-2"), so the same seven significant digits are written
+// in plain form (".04999542"): at most 51 decimals for a single.
 TextCursor append_decimal_small_text(TextCursor out, float small) {
-    char written[detail::kNumberTextRoom];
-    const std::size_t length = detail::write_number_text(small, 7, written);
-    if (length >= 2 && written[0] == ' ' && written[1] == '.') {  // plain form: " .5"
-        out.append(std::string_view(written + 1, length - 1));
-        return out;
-    }
-    std::string_view text = detail::trim_blanks(std::string_view(written, length));
-    if (text.size() >= 2 && text[0] == '0' && text[1] == '.') text.remove_prefix(1);
-    const std::size_t e = text.find('E');
-    if (e == std::string_view::npos || e + 2 >= text.size() || text[e + 1] != '-') {
-        out.append(text);
-        return out;
-    }
-    std::size_t exponent = 0;
-    for (std::size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + std::size_t(text[i] - '0');
-    if (exponent < 1 || exponent > 64) {  // not the form of a fractional inch
-        out.append(text);
-        return out;
-    }
-    // A point, exponent - 1 zeros and the mantissa digits d[.ddd].
-    out.append('.');
-    for (std::size_t i = 1; i < exponent; ++i) out.append('0');
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') out.append(text[i]);
-    }
-    return out;
+    return append_decimal(out, detail::single_record(small, 7), 7, detail::Form::Plain, 80);
 }
 
 // True when a text is empty or holds only blanks.
@@ -185,9 +149,7 @@ void finish(detail::FormattedLength& text, std::string_view small_label) {
 // in all, below 2^30): the steps carry T / 1000 to within 2^-60 of itself,
 // so to 3 or more decimals its 15 digits are those of T / 1000, and to
 // fewer, T / 10^(3 - places) rounds as the steps round it unless it is a tie
-// (then false, as for lengths outside that range). The text is written as
-// NUMBERTOTEXT writes such a number: no "0" before the point, no trailing
-// zeros.
+// (then false, as for lengths outside that range).
 bool append_metres_in_integers(TextCursor& out, const MeasurementParts& p, int32_t places) {
     if (!(p.big >= 0 && p.big < 1e6f && p.mid >= 0 && p.mid < 1000)) return false;
     const auto metres = static_cast<uint32_t>(p.big);
@@ -203,22 +165,7 @@ bool append_metres_in_integers(TextCursor& out, const MeasurementParts& p, int32
         if (2 * rest > unit) ++r;
         decimals = places;
     }
-    uint64_t whole = r / kPowersOfTen[decimals];
-    uint64_t fraction = r % kPowersOfTen[decimals];
-    while (decimals > 0 && fraction % 10 == 0 && fraction != 0) {
-        fraction /= 10;
-        --decimals;
-    }
-    if (r == 0 || whole != 0) out = append_digits(out, whole);
-    if (fraction != 0) {
-        out.append('.');
-        char digits[3];
-        for (int i = decimals - 1; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
-        }
-        out.append(std::string_view(digits, static_cast<std::size_t>(decimals)));
-    }
+    out = append_decimal(out, {r, -decimals, false}, 15);
     return true;
 }
 
@@ -271,7 +218,8 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
                 p.mid == static_cast<float>(static_cast<uint32_t>(p.mid))) {
                 // Whole metres and millimetres below 10^7 millimetres: a
                 // whole number of at most 7 digits, written as it is.
-                out = append_digits(out, static_cast<uint32_t>(p.big) * 1000u + static_cast<uint32_t>(p.mid));
+                const uint32_t millimetres = static_cast<uint32_t>(p.big) * 1000u + static_cast<uint32_t>(p.mid);
+                out = append_decimal(out, {millimetres, 0, false}, 7);
             } else {
                 const long double total = p.mid + 1000.0L * p.big;
                 if (std::isnan(total)) break;
@@ -288,7 +236,7 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
             if (p.mid > 0) {
                 // Whole centimetres; the millimetres beyond them are dropped.
                 if (p.mid < 1e9f && p.mid == static_cast<float>(static_cast<uint32_t>(p.mid)))
-                    out = append_digits(out, static_cast<uint32_t>(p.mid) / 10);
+                    out = append_decimal(out, {static_cast<uint32_t>(p.mid) / 10u, 0, false}, 15);
                 else
                     out = append_number(out, INTEGERDIVIDE(p.mid, 10), 15);
                 out.append("cm");
@@ -398,48 +346,31 @@ bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& 
     return true;
 }
 
-// The plain text of d / 10^decimals for 0 < d < 10^7 (see write_point_text).
-void plain_decimal_text(uint64_t d, int32_t decimals, detail::FeetText& text) {
-    int k = 1;
-    while (d >= kPowersOfTen[k]) ++k;
-    text.size = detail::write_point_text(d, k, decimals, text.bytes);
-}
-
-// The text NUMBERTOTEXT writes with seven digits (blanks trimmed) of the
-// single nearest x = r / 10^decimals (0 < r < 10^7), where that is r's
-// own text: the single lies within half a unit in its 24th bit of x, which
-// is under 0.4 of a unit in x's seventh digit when x's first digits are
-// below 6.71 (2^-24 * 6.71 * 10^6 < 0.4); the single's seven digits then
-// round back to r's, unless x is a power of ten that the single lies just
-// below. Leaves the text empty otherwise, and where the
-// text takes exponent form (more than seven decimals).
-void decimal_feet_text(uint64_t r, int32_t decimals, detail::FeetText& text) {
+// The record NUMBERTOTEXT writes with seven digits of the single nearest
+// x = r / 10^decimals (0 < r < 10^7), where that is r's own: the single
+// lies within half a unit in its 24th bit of x, which is under 0.4 of a
+// unit in x's seventh digit when x's first digits are below 6.71
+// (2^-24 * 6.71 * 10^6 < 0.4); the single's seven digits then round back to
+// r's, unless x is a power of ten that the single lies just below. Leaves
+// the record without digits otherwise.
+void decimal_feet_record(uint64_t r, int32_t decimals, detail::Decimal& record) {
     if (r == 0 || r >= kPowersOfTen[7]) return;
-    int k = 1;  // r's digits
-    while (r >= kPowersOfTen[k]) ++k;
-    if (r * kPowersOfTen[7 - k] >= 6710000) return;  // its first seven digits
-    while (r % 10 == 0) {
-        r /= 10;
-        --decimals;
-        --k;
-    }
-    if (r == 1 || decimals > 7) return;
-    text.size = detail::write_point_text(r, k, decimals, text.bytes);
+    const int k = detail::decimal_length(r);
+    if (r * kPowersOfTen[7 - k] >= 6710000 || r == kPowersOfTen[k - 1]) return;
+    record = {r, -decimals, false};
 }
 
-// The same text for the single kept / 2^k (kept below 2^25): a whole number
-// below 10^7 is its digits, and m / 2^j (m odd, 1 <= j <= 7) whose exact
-// decimal m * 5^j has at most seven digits is those digits with the point
-// j places from the right (nothing to round); anything else is left empty.
-void binary_feet_text(uint64_t kept, int k, detail::FeetText& text) {
+// The same record for the single kept / 2^k (kept below 2^25): a whole
+// number below 10^7, or m / 2^j (m odd, 1 <= j <= 7) whose exact decimal
+// m * 5^j has at most seven digits (nothing to round); none otherwise.
+void binary_feet_record(uint64_t kept, int k, detail::Decimal& record) {
     if (kept == 0) return;
     const int zeros = std::countr_zero(kept);
     const uint64_t m = kept >> zeros;
     const int j = k - zeros;
     if (j < -24 || j > 7) return;
     const uint64_t d = j <= 0 ? m << -j : m * detail::kPowersOfFive[j];
-    if (d >= kPowersOfTen[7]) return;
-    plain_decimal_text(d, j < 0 ? 0 : j, text);
+    if (d < kPowersOfTen[7]) record = {d, j < 0 ? 0 : -j, false};
 }
 
 // The feet of decimal-feet styles, worked out in integers where that gives
@@ -459,7 +390,7 @@ void binary_feet_text(uint64_t kept, int k, detail::FeetText& text) {
 //   between singles.
 // Anything else (9 to 15 decimals, a length outside that range, near ties)
 // returns false.
-bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet, detail::FeetText* text) {
+bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet, detail::Decimal* record) {
     if (!(p.big >= 0 && p.big < 32768 && p.mid >= 0 && p.mid < 12 && p.small >= 0 && p.small < 1)) return false;
     if (p.small != 0 && p.small < 0x1p-20f) return false;
     const auto whole_inches = static_cast<uint64_t>(static_cast<uint32_t>(p.big) * 12u + static_cast<uint32_t>(p.mid));
@@ -493,7 +424,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
             ++r;
         }
         feet = nearest_single(r, decimals);
-        if (text != nullptr) decimal_feet_text(r, decimals, *text);
+        if (record != nullptr) decimal_feet_record(r, decimals, *record);
         return true;
     }
     if (decimals < 16) return false;
@@ -511,7 +442,7 @@ bool decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& 
     // kept * 2^(drop - 46), exactly: the power of two built from its bits.
     const auto scale = std::bit_cast<double>(static_cast<uint64_t>(1023 + drop - 46) << 52);
     feet = static_cast<float>(static_cast<double>(kept) * scale);
-    if (text != nullptr) binary_feet_text(kept, 46 - drop, *text);
+    if (record != nullptr) binary_feet_record(kept, 46 - drop, *record);
     return true;
 }
 
@@ -552,9 +483,9 @@ MeasurementParts detail::imperial_parts_by_steps(float inches, int32_t places) {
     return p;
 }
 
-float detail::decimal_feet(const MeasurementParts& p, int32_t places, FeetText* text) {
+float detail::decimal_feet(const MeasurementParts& p, int32_t places, Decimal* record) {
     float feet = 0;
-    if (decimal_feet_in_integers(p, places, feet, text)) return feet;
+    if (decimal_feet_in_integers(p, places, feet, record)) return feet;
     return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
 }
 
@@ -637,9 +568,9 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     // Decimal feet: their text, where the integers they are worked out in
     // tell it, is written from those rather than from the single (a long
     // chain of dependent steps); the single decides the label.
-    detail::FeetText feet_text;
+    detail::Decimal feet_record;
     if (decimal_feet_style) {
-        p.big = decimal_feet(p, places, &feet_text);
+        p.big = decimal_feet(p, places, &feet_record);
         p.mid = 0;
         p.small = 0;
     } else if (layout.arrangement == Arrangement::InchesOnly) {
@@ -686,11 +617,7 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     const bool inches_follow = inches_of_one_sign ? p.mid > 0 || p.small > 0
                                                   : static_cast<long double>(p.mid) + p.small > 0;
     if (p.big > 0) {
-        if (feet_text.size != 0) {
-            out.append(feet_text.view());
-        } else {
-            out = append_part(out, p.big);
-        }
+        out = feet_record.digits != 0 ? append_decimal(out, feet_record, 7) : append_part(out, p.big);
         if (big_blank) out.append(' ');
         out.append(big_label);
         if (inches_follow) out.append(separator);

@@ -58,13 +58,12 @@ public:
         if (at_ == limit_) overflow();
         *at_++ = c;
     }
-    // Claims the next n bytes for the caller to write; returns their place.
-    char* claim(std::size_t n) {
+    // Where up to n bytes may be written, then passed with advance().
+    char* room(std::size_t n) {
         if (n > static_cast<std::size_t>(limit_ - at_)) overflow();
-        char* place = at_;
-        at_ += n;
-        return place;
+        return at_;
     }
+    void advance(std::size_t n) { at_ += n; }
 
 private:
     [[noreturn]] static void overflow();
@@ -96,19 +95,13 @@ MeasurementParts imperial_parts_by_steps(float inches, int32_t places);
 // The metric parts by the extended-precision steps alone (typed lengths
 // take a route in integers that gives the same parts).
 MeasurementParts metric_parts_by_steps(float inches, int32_t places);
-// The text of the feet as the decimal-feet styles write them (seven digits,
-// no blanks), where it follows from the integers the feet are worked out
-// in; empty where it does not.
-struct FeetText {
-    char bytes[16];
-    std::size_t size = 0;
-    std::string_view view() const { return {bytes, size}; }
-};
+struct Decimal;
 // The length in decimal feet as the decimal-feet styles show it: the parts
 // summed as feet and rounded to `places` decimals (ROUNDTODIGITS) in
-// extended precision, stored as a single. With `text`, also their text
-// where the integers tell it.
-float decimal_feet(const MeasurementParts& p, int32_t places, FeetText* text = nullptr);
+// extended precision, stored as a single. With `record`, also the record
+// NUMBERTOTEXT writes of them with seven digits where the integers the feet
+// are worked out in tell it (left without digits where they do not).
+float decimal_feet(const MeasurementParts& p, int32_t places, Decimal* record = nullptr);
 // GETFORMATEDTEXTFROMINCHES's text, written into `out` (empty text leaves
 // it empty).
 void format_inches(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,

@@ -33,13 +33,6 @@ std::string NUMBERTOTEXT(long double value, int digits);
 
 namespace detail {
 
-// NUMBERTOTEXT's text written into `out`; returns its length. Every such
-// text fits.
-inline constexpr std::size_t kNumberTextRoom = 48;
-std::size_t write_number_text(long double value, int digits, char (&out)[kNumberTextRoom]);
-// The same for a single, read from its bits (no trip through the x87).
-std::size_t write_number_text(float value, int digits, char (&out)[kNumberTextRoom]);
-
 // NUMBERTOTEXT without the leading blank of a value that is not negative:
 // a number as messages and fractions show it (".5", "-2", "12.5").
 std::string number_text(long double value, int digits);

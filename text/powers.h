@@ -33,6 +33,13 @@ inline constexpr Powers<long double, 28> kExtendedPowersOfTen(10.0L);
 // 10^0 to 10^-8, each the double nearest it.
 inline constexpr Powers<double, 9, true> kTenths(10.0);
 
+// The number of decimal digits of v (1 for 0).
+constexpr int decimal_length(uint64_t v) {
+    int len = 1;
+    while (len < 20 && v >= kPowersOfTen[len]) ++len;
+    return len;
+}
+
 // floor(e * log10 2): 2^e lies in [10^this, 10^(this + 1)). Exact for |e|
 // below 13301; beyond, what the five digits of log10 2 give is off by one
 // at most, which the callers' estimates allow for.

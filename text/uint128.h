@@ -9,35 +9,6 @@
 
 namespace wqj::detail {
 
-// The text of d / 10^decimals for d > 0 of exactly k digits: the digits
-// followed by -decimals zeros, or with the point `decimals` places from the
-// right, led by zeros after the point where d has no more digits than that
-// (".05", never "0.05"). The digits are written from the last. Returns the
-// length: k - decimals, k + 1 or decimals + 1.
-inline std::size_t write_point_text(uint64_t d, int k, int decimals, char* out) {
-    constexpr std::size_t kNone = ~std::size_t{0};
-    std::size_t end = 0, len = 0, point = kNone;
-    if (decimals <= 0) {
-        end = std::size_t(k);
-        len = std::size_t(k - decimals);
-        for (std::size_t j = end; j < len; ++j) out[j] = '0';
-    } else if (k > decimals) {
-        end = len = std::size_t(k + 1);
-        point = std::size_t(k - decimals);
-        out[point] = '.';
-    } else {
-        end = len = std::size_t(decimals + 1);
-        out[0] = '.';
-        for (std::size_t j = 1; j < end - std::size_t(k); ++j) out[j] = '0';
-    }
-    for (std::size_t at = end; k-- > 0;) {
-        if (--at == point) --at;
-        out[at] = char('0' + d % 10);
-        d /= 10;
-    }
-    return len;
-}
-
 struct Uint128 {
     uint64_t hi = 0, lo = 0;
 

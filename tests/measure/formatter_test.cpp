@@ -11,6 +11,7 @@
 
 #include "bits.h"
 #include "text/convert.h"
+#include "text/decimal.h"
 
 namespace {
 
@@ -132,12 +133,14 @@ TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
         for (const wqj::MeasurementParts& p : parts) {
             const auto want = static_cast<float>(
                 wqj::ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
-            wqj::detail::FeetText text;
-            const float feet = wqj::detail::decimal_feet(p, places, &text);
+            wqj::detail::Decimal record;
+            const float feet = wqj::detail::decimal_feet(p, places, &record);
             ASSERT_EQ(bits(feet), bits(want)) << p.big << " ft " << p.mid << " in " << p.small << " at " << places;
-            // The feet's text told from the integers is the single's own.
-            if (text.size != 0) {
-                ASSERT_EQ(text.view(), wqj::detail::number_text(feet, 7)) << feet << " at " << places;
+            // The feet's record told from the integers is the single's own.
+            if (record.digits != 0) {
+                char text[wqj::detail::kNumberTextRoom];
+                const std::size_t length = wqj::detail::write_decimal(record, 7, wqj::detail::Form::Trimmed, text);
+                ASSERT_EQ(std::string_view(text, length), wqj::detail::number_text(feet, 7)) << feet << " at " << places;
             }
         }
     }

@@ -1,10 +1,13 @@
 // Tests of the number and text conversion services.
 #include "text/convert.h"
+#include "text/decimal.h"
 #include "text/fields.h"
+#include "text/powers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -188,6 +191,39 @@ TEST(NumberToText, RoundingAndCarries) {
     }
 }
 
+// One writer for every record: plain up to n digits and exponent form
+// beyond (at the edge either side), trailing zeros dropped first, no "0"
+// before the point, a sign only on what is not zero; without the blank,
+// never in exponent form, or with the point always (the mask).
+TEST(NumberToText, RecordsInEachForm) {
+    using F = detail::Form;
+    const struct {
+        uint64_t digits;
+        int32_t exponent;
+        bool negative;
+        int n;
+        F form;
+        std::string_view want;
+    } cases[] = {
+        {123, 0, false, 3, F::Number, " 123"},  {12, 1, false, 3, F::Number, " 120"},
+        {12, 2, false, 3, F::Number, " 1.2E+3"}, {1200, -1, false, 3, F::Number, " 120"},
+        {5, -3, true, 3, F::Number, "-.005"},    {5, -4, false, 3, F::Number, " 5E-4"},
+        {125, -3, false, 3, F::Number, " .125"}, {125, -2, false, 3, F::Number, " 1.25"},
+        {0, 0, true, 7, F::Number, " 0"},        {999, 996, true, 3, F::Number, "-9.99E+998"},
+        {1, -4000, false, 15, F::Trimmed, "1E-4000"}, {5, -1, false, 7, F::Trimmed, ".5"},
+        {7, 0, true, 7, F::Trimmed, "-7"},       {4999542, -8, false, 7, F::Plain, ".04999542"},
+        {12, 2, false, 3, F::Plain, "1200"},     {0, 0, false, 7, F::Plain, "0"},
+        {3, 0, false, 18, F::Mask, "3."},        {1, 20, false, 18, F::Mask, "100000000000000000000."},
+        {25, -2, true, 18, F::Mask, "-.25"},     {0, -6, true, 18, F::Mask, "."},
+        {1000000, -6, false, 18, F::Mask, "1."}, {1234567, -6, false, 18, F::Mask, "1.234567"},
+    };
+    for (const auto& c : cases) {
+        std::string out(64, '\0');
+        out.resize(detail::write_decimal({c.digits, c.exponent, c.negative}, c.n, c.form, out.data()));
+        EXPECT_EQ(out, c.want) << c.digits << "E" << c.exponent;
+    }
+}
+
 // Whole numbers as lists and fractions write them: NUMBERTOTEXT's 15-digit
 // form without its leading blank, the plain digits written directly below
 // 10^15.
@@ -210,11 +246,12 @@ TEST(NumberToText, WholeNumbersAppended) {
     }
 }
 
-// A single's text is written from its bits: the same as the text of the
-// single widened to extended precision, at every count of digits, for
-// normal and subnormal singles, short binary fractions, both signs, zero,
+// A single's record is read from its bits, by one of two fast routes where
+// they apply: at every count of digits its text is that of the big-integer
+// route's leading digits rounded to that count, for normal and subnormal
+// singles, short binary fractions, rounded lengths, both signs, zero,
 // infinities and NaN.
-TEST(NumberToText, SinglesFromTheirBitsAsWidened) {
+TEST(NumberToText, SinglesAgreeWithTheBigIntegerRoute) {
     std::vector<float> values = {0.0f, -0.0f, std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
                                  std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min(),
                                  std::numeric_limits<float>::min(), std::numeric_limits<float>::max(), 6.375f, 6.38f, 0.3f};
@@ -241,14 +278,31 @@ TEST(NumberToText, SinglesFromTheirBitsAsWidened) {
         std::memcpy(&f, &bits, sizeof f);
         values.push_back(f);
     }
+    auto text = [](const detail::Decimal& d, int n) {
+        char out[detail::kNumberTextRoom];
+        return std::string(out, detail::write_decimal(d, n, detail::Form::Number, out));
+    };
+    int short_count = 0, product_count = 0;
     for (const float f : values) {
-        for (int digits = 1; digits <= 18; ++digits) {
-            char a[detail::kNumberTextRoom], b[detail::kNumberTextRoom];
-            const std::string_view from_bits(a, detail::write_number_text(f, digits, a));
-            const std::string_view widened(b, detail::write_number_text(static_cast<long double>(f), digits, b));
-            ASSERT_EQ(from_bits, widened) << f << " at " << digits;
+        const detail::Parts parts = detail::decode_single(f);
+        const bool finite = parts.kind == detail::Kind::Finite;
+        const detail::Decimal leading = finite ? detail::big_integer_leading_digits(parts) : detail::Decimal{};
+        detail::Decimal fast;
+        for (int n = 1; n <= 18; ++n) {
+            const detail::Decimal rule = finite ? detail::round_to_digits(leading, n) : detail::number_record(f, n);
+            const std::string want = text(rule, n);
+            if (detail::short_single_decimal(f, fast) && fast.digits < detail::kPowersOfTen[n]) {
+                ++short_count;
+                ASSERT_EQ(text(fast, n), want) << f << " at " << n << " (exact)";
+            }
+            if (detail::single_decimal_by_product(f, n, fast)) {
+                ++product_count;
+                ASSERT_EQ(text(fast, n), want) << f << " at " << n << " (product)";
+            }
+            ASSERT_EQ(text(detail::single_record(f, n), n), want) << f << " at " << n;
         }
     }
+    std::printf("singles: exact route %d, product route %d of %zu\n", short_count, product_count, values.size() * 18);
 }
 
 TEST(FormatWithMask, SixDecimals) {
