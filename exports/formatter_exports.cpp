@@ -1,6 +1,7 @@
 // Exports of measurement formatting.
 #include "exports/boundary.h"
 #include "measure/formatter.h"
+#include "measure/split.h"
 
 using namespace wqj::boundary;
 

@@ -9,15 +9,6 @@
 
 namespace wqj {
 
-// A length split into a large, a middle and a small part: feet, whole inches
-// and the fractional inch; or metres, millimetres and 0.
-struct MeasurementParts {
-    float big = 0;
-    float mid = 0;
-    float small = 0;
-};
-
-MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places);
 std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t number_style, float inches,
                                       int32_t places);
 
@@ -89,19 +80,6 @@ private:
     std::size_t size_ = 0;
 };
 
-// The imperial parts by the extended-precision steps alone. Typed lengths
-// take a route in integers that gives the same parts; this is the rule.
-MeasurementParts imperial_parts_by_steps(float inches, int32_t places);
-// The metric parts by the extended-precision steps alone (typed lengths
-// take a route in integers that gives the same parts).
-MeasurementParts metric_parts_by_steps(float inches, int32_t places);
-struct Decimal;
-// The length in decimal feet as the decimal-feet styles show it: the parts
-// summed as feet and rounded to `places` decimals (ROUNDTODIGITS) in
-// extended precision, stored as a single. With `record`, also the record
-// NUMBERTOTEXT writes of them with seven digits where the integers the feet
-// are worked out in tell it (left without digits where they do not).
-float decimal_feet(const MeasurementParts& p, int32_t places, Decimal* record = nullptr);
 // GETFORMATEDTEXTFROMINCHES's text, written into `out` (empty text leaves
 // it empty).
 void format_inches(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,

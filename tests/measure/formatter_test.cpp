@@ -1,4 +1,5 @@
 #include "measure/formatter.h"
+#include "measure/split.h"
 
 #include <gtest/gtest.h>
 
@@ -131,8 +132,7 @@ TEST(FormatterSplit, DecimalFeetAreThoseOfTheSteps) {
     }
     for (const int32_t places : {-1, 0, 1, 2, 3, 4, 6, 8, 9, 12, 15, 16, 18, 20, 32}) {
         for (const wqj::MeasurementParts& p : parts) {
-            const auto want = static_cast<float>(
-                wqj::ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
+            const float want = wqj::detail::decimal_feet_by_steps(p, places);
             wqj::detail::Decimal record;
             const float feet = wqj::detail::decimal_feet(p, places, &record);
             ASSERT_EQ(bits(feet), bits(want)) << p.big << " ft " << p.mid << " in " << p.small << " at " << places;
@@ -169,8 +169,7 @@ TEST(FormatterSplit, MetricPartsAndMetresAreThoseOfTheSteps) {
             << inches;
         if (inches > 1e5f || want.big + want.mid == 0) continue;
         for (const int32_t places : {-1, 0, 1, 2, 3, 7, 18}) {
-            const std::string metres(wqj::detail::trim_blanks(wqj::NUMBERTOTEXT(
-                wqj::ROUNDTODIGITS(static_cast<long double>(want.mid) / 1000 + want.big, places), 15)));
+            const std::string metres = wqj::detail::number_text(wqj::detail::decimal_metres_by_steps(want, places), 15);
             EXPECT_EQ(GETFORMATEDTEXTFROMINCHES(1, 3, 1, inches, places), metres + " m") << inches << " at " << places;
         }
         if (want.mid > 0) {
