@@ -79,10 +79,12 @@ std::size_t run_end_from(std::string_view text, std::size_t start) {
     return end;
 }
 
-int64_t greatest_common_divisor(int64_t a, int64_t b) {
-    // a = denominator, b = numerator (b > 0).
+// The greatest common divisor of a denominator a and a numerator b > 0,
+// in the width the caller works in (32 bits are cheaper where they do).
+template <class Integer>
+Integer greatest_common_divisor(Integer a, Integer b) {
     while (b != 0) {
-        const int64_t r = a % b;
+        const Integer r = a % b;
         a = b;
         b = r;
     }
@@ -135,31 +137,6 @@ uint32_t millionths(float value) {
     return static_cast<uint32_t>(whole + ((rest > half || (rest == half && (whole & 1) != 0)) ? 1 : 0));
 }
 
-// The numerator of the fraction n / d (0 < n < d) at a smaller denominator
-// `to`: the double nearest n / d times `to`, rounded to a whole number with
-// ties to even. That product lies within to * 2^-52.5 of the exact n * to / d,
-// and an exact product that is not a tie lies at least 1 / (2 * d) from one;
-// so where to * d is below 2^51 the exact product rounds alike, in integers,
-// without raising a floating-point flag. So does an exact tie where n / d is
-// a binary fraction (`binary`), which the double holds exactly. Any other
-// tie, or larger numbers, take the floating-point route: there the nearest
-// double may lie either side of the tie.
-}  // namespace
-
-int64_t detail::rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary) {
-    if (to < (int64_t{1} << 31) && d < (int64_t{1} << 31) && to * d < (int64_t{1} << 51)) {
-        const int64_t product = n * to;
-        const int64_t whole = product / d;
-        const int64_t twice_rest = 2 * (product % d);
-        if (twice_rest != d) return whole + (twice_rest > d ? 1 : 0);
-        if (binary) return whole + (whole & 1);
-    }
-    const double value = static_cast<double>(static_cast<long double>(n) / static_cast<long double>(d));
-    return ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(to));
-}
-
-namespace {
-
 // DECIMALTOFRACTIONSTRING of a value from 0 to 1 by its millionths q (the
 // text is a literal or written at the end of `text`): the
 // fraction q / 10^6 reduced, or rounded to the largest denominator from the
@@ -176,15 +153,7 @@ std::string_view fraction_of_millionths(uint32_t q, int32_t largest_denominator,
     if (q >= kMillion) return "1";
     // Every number here is at most a million: 32-bit arithmetic, cheaper
     // than the 64-bit of the text route and exact alike.
-    auto gcd = [](uint32_t a, uint32_t b) {
-        while (b != 0) {
-            const uint32_t r = a % b;
-            a = b;
-            b = r;
-        }
-        return a;
-    };
-    uint32_t divisor = gcd(kMillion, q);
+    uint32_t divisor = greatest_common_divisor(kMillion, q);
     int64_t numerator = q / divisor;
     int64_t denominator = kMillion / divisor;
     const int64_t largest = largest_denominator < 1 ? 1 : largest_denominator;
@@ -193,7 +162,7 @@ std::string_view fraction_of_millionths(uint32_t q, int32_t largest_denominator,
         // q / 10^6 is a binary fraction where q is a multiple of 5^6.
         numerator = detail::rounded_numerator(q, kMillion, denominator, q % 15625 == 0);
         if (numerator > 0) {
-            divisor = gcd(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
+            divisor = greatest_common_divisor(static_cast<uint32_t>(denominator), static_cast<uint32_t>(numerator));
             numerator /= divisor;
             denominator /= divisor;
         }
@@ -214,7 +183,44 @@ std::string_view fraction_of_millionths(uint32_t q, int32_t largest_denominator,
     return {text + at, sizeof text - at};
 }
 
+// Whether a value from 0 to 1 (exclusive) is m / d with m odd and d = 2^k
+// (1 <= k <= 6) at most the largest denominator, what typed fractional
+// inches mostly are: a whole number of millionths whose reduced fraction is
+// m / d itself, left as it is at that denominator.
+bool small_binary_fraction(float value, int32_t largest_denominator, uint32_t& m, uint32_t& d) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const uint32_t significand = (bits & 0x7FFFFFu) | 0x800000u;
+    const int zeros = std::countr_zero(significand);
+    const int k = 150 - static_cast<int>(bits >> 23) - zeros;  // the sign bit is clear below 1
+    if ((bits >> 31) != 0 || k < 1 || k > 6 || (int32_t{1} << k) > largest_denominator) return false;
+    m = significand >> zeros;
+    d = uint32_t{1} << k;
+    return true;
+}
+
 }  // namespace
+
+// The numerator of the fraction n / d (0 < n < d) at a smaller denominator
+// `to`: the double nearest n / d times `to`, rounded to a whole number with
+// ties to even. That product lies within to * 2^-52.5 of the exact n * to / d,
+// and an exact product that is not a tie lies at least 1 / (2 * d) from one;
+// so where to * d is below 2^51 the exact product rounds alike, in integers,
+// without raising a floating-point flag. So does an exact tie where n / d is
+// a binary fraction (`binary`), which the double holds exactly. Any other
+// tie, or larger numbers, take the floating-point route: there the nearest
+// double may lie either side of the tie.
+int64_t detail::rounded_numerator(int64_t n, int64_t d, int64_t to, bool binary) {
+    if (to < (int64_t{1} << 31) && d < (int64_t{1} << 31) && to * d < (int64_t{1} << 51)) {
+        const int64_t product = n * to;
+        const int64_t whole = product / d;
+        const int64_t twice_rest = 2 * (product % d);
+        if (twice_rest != d) return whole + (twice_rest > d ? 1 : 0);
+        if (binary) return whole + (whole & 1);
+    }
+    const double value = static_cast<double>(static_cast<long double>(n) / static_cast<long double>(d));
+    return ROUNDTOINTEGER(static_cast<long double>(value) * static_cast<long double>(to));
+}
 
 std::optional<FractionParts> BREAKFRACTIONAPART(std::string_view text) {
     const std::size_t slash = find_slash(text);
@@ -318,26 +324,6 @@ std::string DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
 }
 
 int32_t detail::fraction_run_value(std::string_view run) { return run_value(run); }
-
-namespace {
-
-// Whether a value from 0 to 1 (exclusive) is m / d with m odd and d = 2^k
-// (1 <= k <= 6) at most the largest denominator, what typed fractional
-// inches mostly are: a whole number of millionths whose reduced fraction is
-// m / d itself, left as it is at that denominator.
-bool small_binary_fraction(float value, int32_t largest_denominator, uint32_t& m, uint32_t& d) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    const uint32_t significand = (bits & 0x7FFFFFu) | 0x800000u;
-    const int zeros = std::countr_zero(significand);
-    const int k = 150 - static_cast<int>(bits >> 23) - zeros;  // the sign bit is clear below 1
-    if ((bits >> 31) != 0 || k < 1 || k > 6 || (int32_t{1} << k) > largest_denominator) return false;
-    m = significand >> zeros;
-    d = uint32_t{1} << k;
-    return true;
-}
-
-}  // namespace
 
 std::string_view detail::fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]) {
     uint32_t m = 0, d = 0;

@@ -73,7 +73,7 @@ public:
         if (done_) return false;
         if (!delim_.empty()) {
             const std::size_t hit = finder_.next(text_, pos_);
-            if (hit == detail::npos) {
+            if (hit == npos) {
                 field = text_.substr(pos_);
                 done_ = true;
             } else {
@@ -87,7 +87,7 @@ public:
 
 private:
     std::string_view text_, delim_;
-    detail::Finder finder_;
+    Finder finder_;
     CommaSeparatedCursor csv_;
     std::size_t pos_ = 0;
     bool done_ = false;
