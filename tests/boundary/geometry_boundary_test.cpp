@@ -22,6 +22,7 @@ TEST(BoundaryAngles, DoublesCrossExactly) {
     EXPECT_EQ(WQJ_FN(ROTATETONEXTDEGREEVALUE)(0, -15), 345);
     EXPECT_EQ(WQJ_FN(ANGLEPASSEDTHROUGHZERO)(10, -15), -1);
     EXPECT_EQ(WQJ_FN(GETOFFSETFROMANGLES)(10, 350, 0, 5), -5);
+    EXPECT_EQ(WQJ_FN(GETOFFSETFROMANGLES)(350, 10, 0, 5), 5);
 }
 
 TEST(BoundaryRectangles, JustifyWritesTheFourVariablesInPlace) {
@@ -52,6 +53,8 @@ TEST(BoundaryRectangles, RecordsAreReadOnly) {
 
     RECTDOUBLE square{0, 0, 10, 10};
     EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(0, 5, &square, 0), 1);
+    EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(4, 0, &strip, 0), 1);
+    EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(0, 4, &strip, 0), 0);
     EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(5, 5, &a, 0), 0);  // reversed: not justified
     // A missing record reads as the all-zero rectangle.
     EXPECT_EQ(WQJ_FN(ISPOINTINRECTDOUBLE)(0, 0, nullptr, 0), 1);

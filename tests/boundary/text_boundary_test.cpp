@@ -187,6 +187,7 @@ TEST(BoundaryLists, TheDefaultDelimiterIsWrittenBack) {
     EXPECT_EQ(d2.text(), ",");
     EXPECT_TRUE(d2.guards_intact());
     EXPECT_EQ(WQJ_FN(ISSTRINGINDELIMITEDSTRING)("Red, Green ,Blue", "green", d2.data(), 0, -1), 0);  // any non-zero flag
+    EXPECT_EQ(WQJ_FN(ISSTRINGINDELIMITEDSTRING)("Red, Green ,Blue", " green ", d2.data(), 1, 0), 2);
 
     // from an integer array
     int32_t storage[] = {5, -12, 0};
@@ -199,6 +200,7 @@ TEST(BoundaryLists, TheDefaultDelimiterIsWrittenBack) {
     // a delimiter given is left as it is; a null delimiter is "," and not written
     Buffer d4(" | ");
     EXPECT_EQ(take(WQJ_FN(CREATEDELIMITEDSTRING)(d4.data(), "x", " ", "y", "", "", "", "", "", "", "")), "x |   | y");
+    EXPECT_EQ(take(WQJ_FN(CREATEDELIMITEDSTRING)(d4.data(), "x", "", "", "", "", "", "", "", "i", "j")), "x | i | j");
     EXPECT_EQ(d4.text(), " | ");
     EXPECT_EQ(take(WQJ_FN(CREATEDELIMITEDSTRING)(nullptr, "x", "y", nullptr, nullptr, nullptr, nullptr, nullptr,
                                                  nullptr, nullptr, nullptr)),

@@ -93,11 +93,13 @@ TEST_F(WindowsEntry, AcceptedEntryIsWrittenBackInTheDisplayStyle) {
         const char* entry;
         float want;
         const char* window;
+        int32_t number_style = 0;
     } cases[] = {{"6 ' 4 1/2 \"", 76.5f, "6' 4 1/2\""}, {"6 ' 4 1/4 \"", 76.25f, "6' 4 1/4\""},
-                   {"2 1/128 in", 2.0078125f, "2 1/128 in"}};  // no text reads back: left as typed
+                   {"2 1/128 in", 2.0078125f, "2 1/128 in"},  // no text reads back: left as typed
+                   {"6 ' 4 1/2 \"", 76.5f, "6' 4.5\"", 1}};   // the number style apart from the system
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
-        const Outcome o = enter(c.entry);
+        const Outcome o = enter(c.entry, 0.5f, 12, 1200, 0, 6, c.number_style, 2);
         EXPECT_EQ(o.result, c.want);
         EXPECT_EQ(o.window_text, c.window);
         EXPECT_EQ(o.box.count, 0);

@@ -83,6 +83,7 @@ TEST(Entry, AcceptedEntriesAreWrittenBackInTheDisplayStyle) {
         {"2.5 m", wqj::MILLIMETERSTOINCHES(2500), "2.5 m", 1, 3, 1},                // 2.499 m
         {"25.4 mm", wqj::MILLIMETERSTOINCHES(25.4f), "25.4 mm", 1, 4, 0},        // 25 mm
         {"2 in", 2, "2\"", 0, 6, 1},                         // decimals that read back
+        {"100 ft", 1200, "100'"},                            // exactly the maximum
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);

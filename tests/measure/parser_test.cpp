@@ -286,6 +286,7 @@ TEST(ParserByPosition, WholeNumbersAndWhereTheyStand) {
         {0, "6 FT", 1, 0, 6, 1, 1},
         {0, "  7 IN", 1, 0, 7, 3, 3},
         {0, "6 FT 4 IN", 6, 0, 4, 6, 6},
+        {0, "6 FT 4", 6, 0, 4, 6, 6},                // the last position
         {0, "6 FT", 1, 1, 6, 1, 1},                  // any flag but -1 is forward
         {0, "6 FT", 1, -2, 6, 1, 1},
         // nothing to read: 0 and the positions keep their values

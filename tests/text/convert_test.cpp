@@ -60,6 +60,8 @@ TEST(TextToNumber, DecimalPrefix) {
         {"", 0}, {".", 0}, {"-", 0}, {"+", 0}, {"-.", 0}, {"abc", 0}, {".e5", 0},
         {"5E", 5}, {"5Ex", 5}, {"5E+", 5}, {"5 E3", 5}, {"0.1", 0.1L}, {"000123", 123},
         {"0.000123", 0.000123L}, {"-3.75e-2", -0.0375L},
+        // nine plain digits read directly, ten by the general reading
+        {"999999999", 999999999}, {"1234567890", 1234567890}, {"9999999999", 9999999999.0L},
     };
     CheckTextToNumber(cases, std::size(cases));
 }
