@@ -138,16 +138,6 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
                 out.append(detail::measurement_label(system, LABELMILLIMETERSWORD, p.mid));
             }
             break;
-        case FORMATMETERSMILLIMETERSABBREV:
-            if (p.big > 0) {
-                out = append_part(out, p.big);
-                out.append("m ");
-            }
-            if (p.mid > 0) {
-                out = append_part(out, p.mid);
-                out.append("mm");
-            }
-            break;
         case FORMATMETERSWORDS:
         case FORMATMETERSABBREV:
             if (static_cast<long double>(p.big) + p.mid > 0) {
@@ -179,12 +169,16 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
             if (style == FORMATMILLIMETERSABBREV) out.append(" mm");
             break;
         }
+        case FORMATMETERSMILLIMETERSABBREV:
         case FORMATMETERSCENTIMETERSABBREV:
             if (p.big > 0) {
                 out = append_part(out, p.big);
                 out.append("m ");
             }
-            if (p.mid > 0) {
+            if (p.mid > 0 && style == FORMATMETERSMILLIMETERSABBREV) {
+                out = append_part(out, p.mid);
+                out.append("mm");
+            } else if (p.mid > 0) {
                 // Whole centimetres; the millimetres beyond them are dropped.
                 if (p.mid < 1e9f && p.mid == static_cast<float>(static_cast<uint32_t>(p.mid)))
                     out = append_decimal(out, {static_cast<uint32_t>(p.mid) / 10u, 0, false}, 15);
