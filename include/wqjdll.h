@@ -127,6 +127,14 @@ enum {
     LABELMABBREV = 2,
     LABELMMABBREV = 3,
     LABELCMABBREV = 4,
+    /* numbers above the maximum */
+    ERRORMETERS = -1,
+    ERRORYARDS = -2,
+    ERRORDECIMETERS = -3,
+    ERRORFEET = -4,
+    ERRORCENTIMETERS = -5,
+    ERRORINCHES = -6,
+    ERRORMILLIMETERS = -7,
     /* conversion kinds */
     CONVERTTOFEET = 0,
     CONVERTTOMETERS = 1

@@ -15,21 +15,6 @@ namespace {
 
 constexpr std::string_view kCaption = "Measurement Error";
 
-// The unit word of an invalid-number message, by the parser's error code.
-std::string_view unit_word(float code) {
-    switch (ROUNDTOINTEGER(code)) {
-        case kErrorMeters: return "meters";
-        case kErrorYards: return "yards";
-        case kErrorDecimeters: return "decimeters";
-        case kErrorFeet: return "feet";
-        case kErrorCentimeters: return "centimeters";
-        case kErrorInches: return "inches";
-        case kErrorMillimeters: return "millimeters";
-        case kErrorUnknownUnit: return "unknown";
-        default: return {};
-    }
-}
-
 int32_t leading_blanks(std::string_view text) {
     return static_cast<int32_t>(text.size() - TRIMLEFTBLANKS(text).size());
 }
@@ -57,6 +42,20 @@ std::optional<std::string> detail::field_text(int32_t system, int32_t style, int
     return std::nullopt;
 }
 
+std::string_view detail::invalid_number_unit(float code) {
+    switch (ROUNDTOINTEGER(code)) {
+        case ERRORMETERS: return "meters";
+        case ERRORYARDS: return "yards";
+        case ERRORDECIMETERS: return "decimeters";
+        case ERRORFEET: return "feet";
+        case ERRORCENTIMETERS: return "centimeters";
+        case ERRORINCHES: return "inches";
+        case ERRORMILLIMETERS: return "millimeters";
+        case ERRORUNKNOWNUNIT: return "unknown";
+        default: return {};
+    }
+}
+
 float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::string_view text, float minimum,
                                              float number_maximum, float maximum, int32_t system, int32_t style,
                                              int32_t number_style, int32_t places) {
@@ -66,7 +65,7 @@ float CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(platform::Handle window, std::strin
 
     if (v < 0) {
         std::string message = "The value you have entered for ";
-        message.append(unit_word(v));
+        message.append(detail::invalid_number_unit(v));
         message.append(" is invalid. The value cannot exceed ");
         message.append(detail::number_text(number_maximum, 7));
         message.append(".");

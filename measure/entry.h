@@ -29,6 +29,9 @@ namespace detail {
 // the field keeps what the user typed. A text that read back as another
 // length would change the user's entry without a word.
 std::optional<std::string> field_text(int32_t system, int32_t style, int32_t number_style, float inches);
+// The unit word of the invalid-number message for the parser's error code
+// (ERRORMETERS "meters" to ERRORUNKNOWNUNIT "unknown"); empty for another.
+std::string_view invalid_number_unit(float code);
 
 }  // namespace detail
 

@@ -45,28 +45,6 @@ int32_t to_position(int64_t p) {
 
 std::size_t leading_blanks(std::string_view text) { return text.size() - TRIMLEFTBLANKS(text).size(); }
 
-// One pass of the whole-entry reading: a unit index in one system, the code
-// reported when its number exceeds the maximum, and how an amount of it
-// becomes inches.
-struct UnitPass {
-    int32_t unit;
-    int32_t system;
-    int32_t error_code;
-    long double factor;  // inches per unit (imperial) or millimetres per unit (metric)
-};
-
-// Unit index 0, then 2, then 1, then 3; imperial before metric, so the metric
-// amount of an index replaces the imperial one.
-constexpr UnitPass kPasses[] = {
-    {UNITMETERSORYARDS, SYSTEMIMPERIAL, kErrorYards, 36},
-    {UNITMETERSORYARDS, SYSTEMMETRIC, kErrorMeters, 1000},
-    {UNITCENTIMETERSORINCHES, SYSTEMIMPERIAL, kErrorInches, 1},
-    {UNITCENTIMETERSORINCHES, SYSTEMMETRIC, kErrorCentimeters, 10},
-    {UNITDECIMETERSORFEET, SYSTEMIMPERIAL, kErrorFeet, 12},
-    {UNITDECIMETERSORFEET, SYSTEMMETRIC, kErrorDecimeters, 100},
-    {UNITMILLIMETERS, SYSTEMMETRIC, kErrorMillimeters, 1},
-};
-
 // Which words of an entry could be unit words: by first byte, a bit per
 // word length. A padded designator " W " can only occur in the entry where a
 // word equal to W follows a blank, so a designator whose first byte and length
@@ -99,11 +77,12 @@ private:
 // The bytes the unit words of each pass begin with, each once: a pass none
 // of whose first bytes begins a word of the entry has nothing to find.
 struct PassFirstBytes {
-    std::array<std::array<char, 8>, std::size(kPasses)> bytes{};
-    std::array<std::size_t, std::size(kPasses)> count{};
+    std::array<std::array<char, 8>, std::size(detail::kUnitPasses)> bytes{};
+    std::array<std::size_t, std::size(detail::kUnitPasses)> count{};
     PassFirstBytes() {
-        for (std::size_t i = 0; i < std::size(kPasses); ++i) {
-            for (const std::string_view word : detail::designators(kPasses[i].system, kPasses[i].unit)) {
+        for (std::size_t i = 0; i < std::size(detail::kUnitPasses); ++i) {
+            const detail::UnitPass& pass = detail::kUnitPasses[i];
+            for (const std::string_view word : detail::designators(pass.system, pass.unit)) {
                 const auto first = bytes[i].begin();
                 const auto last = first + static_cast<std::ptrdiff_t>(count[i]);
                 if (std::find(first, last, word.front()) != last) continue;
@@ -123,7 +102,7 @@ struct PassFirstBytes {
     }
 };
 
-float to_inches(const UnitPass& pass, float amount) {
+float to_inches(const detail::UnitPass& pass, float amount) {
     const long double scaled = static_cast<long double>(amount) * pass.factor;
     if (pass.system == SYSTEMMETRIC) return MILLIMETERSTOINCHES(static_cast<float>(scaled));
     return static_cast<float>(scaled);
@@ -415,8 +394,8 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     int32_t e = 0;
     const WordIndex words(entry);
     static const PassFirstBytes first_bytes;
-    for (std::size_t i = 0; i < std::size(kPasses); ++i) {
-        const UnitPass& pass = kPasses[i];
+    for (std::size_t i = 0; i < std::size(detail::kUnitPasses); ++i) {
+        const detail::UnitPass& pass = detail::kUnitPasses[i];
         if (!first_bytes.may_find(i, words)) continue;
         for (const std::string_view word : detail::designators(pass.system, pass.unit)) {
             if (!words.may_hold(word)) continue;

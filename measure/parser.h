@@ -6,19 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace wqj {
+#include "wqj_codes.h"
 
-// Per-number maximum error codes of CONVERTTEXTSTRINGVALUETOINCHES.
-inline constexpr int32_t kErrorMeters = -1;
-inline constexpr int32_t kErrorYards = -2;
-inline constexpr int32_t kErrorDecimeters = -3;
-inline constexpr int32_t kErrorFeet = -4;
-inline constexpr int32_t kErrorCentimeters = -5;
-inline constexpr int32_t kErrorInches = -6;
-inline constexpr int32_t kErrorMillimeters = -7;
-// No reading gives this code; the invalid-number message still has a word
-// for it ("unknown").
-inline constexpr int32_t kErrorUnknownUnit = -8;
+namespace wqj {
 
 // A digit or "."; also "/" and "\" when system is exactly 0. Only the first
 // character counts; empty text is false.
@@ -31,6 +21,28 @@ bool ISMEASUREMENTCHARACTER(std::string_view text);
 std::string SEPARATEMEASUREMENTSINTEXTSTRING(std::string_view text);
 
 namespace detail {
+
+// One pass of the whole-entry reading: a unit index in one system, the code
+// reported when its number exceeds the maximum, and how an amount of it
+// becomes inches.
+struct UnitPass {
+    int32_t unit;
+    int32_t system;
+    int32_t error_code;
+    long double factor;  // inches per unit (imperial) or millimetres per unit (metric)
+};
+
+// Unit index 0, then 2, then 1, then 3; imperial before metric, so the metric
+// amount of an index replaces the imperial one.
+inline constexpr UnitPass kUnitPasses[] = {
+    {UNITMETERSORYARDS, SYSTEMIMPERIAL, ERRORYARDS, 36},
+    {UNITMETERSORYARDS, SYSTEMMETRIC, ERRORMETERS, 1000},
+    {UNITCENTIMETERSORINCHES, SYSTEMIMPERIAL, ERRORINCHES, 1},
+    {UNITCENTIMETERSORINCHES, SYSTEMMETRIC, ERRORCENTIMETERS, 10},
+    {UNITDECIMETERSORFEET, SYSTEMIMPERIAL, ERRORFEET, 12},
+    {UNITDECIMETERSORFEET, SYSTEMMETRIC, ERRORDECIMETERS, 100},
+    {UNITMILLIMETERS, SYSTEMMETRIC, ERRORMILLIMETERS, 1},
+};
 
 // The length of the separated text (0 for a blank entry), and the separated
 // text written into `out` of exactly that length.

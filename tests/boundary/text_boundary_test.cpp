@@ -171,6 +171,11 @@ TEST(BoundaryFields, TextsBeyondTheReadLimitAreNotRewritten) {
         EXPECT_EQ(c.call(), c.failure) << c.name;
         EXPECT_TRUE(buffer.text() == record) << c.name << " rewrote the caller's text";
     }
+    // A text of exactly the limit is read whole and rewritten.
+    std::string limit(16u << 20, 'a');
+    limit[1] = ',';
+    Buffer exact(limit);
+    EXPECT_EQ(WQJ_FN(SETSTRINGPARTINSTRINGBYPOSITION)(exact.data(), 1, "b", ","), int32_t(limit.size()));
 }
 
 TEST(BoundaryLists, TheDefaultDelimiterIsWrittenBack) {

@@ -11,7 +11,7 @@ TEST(Bits, TotalBitsSetBelowTheCount) {
         int32_t value, count, want;
     } cases[] = {
         {-1, 0, 32}, {-1, 8, 8}, {5, 2, 1}, {5, 40, 2}, {-1, 32, 32}, {-1, 31, 31}, {-1, -3, 32},
-        {INT32_MIN, 31, 0}, {INT32_MIN, 32, 1}, {0, 1, 0}, {1, 1, 1},
+        {INT32_MIN, 31, 0}, {INT32_MIN, 32, 1}, {0, 1, 0}, {1, 1, 1}, {3, 1, 1},
     };
     for (const Case& c : cases) EXPECT_EQ(wqj::GETTOTALBITSSET(c.value, c.count), c.want) << c.value << "/" << c.count;
 }

@@ -36,6 +36,8 @@ TEST(Rectangles, PointInRectWithEdgesInsideOrOutside) {
     } cases[] = {
         {0, 5, square, 0, 1},   {0, 5, square, 1, 0},   {5, 5, square, 1, 1},   {10, 10, square, 0, 1},
         {10, 10, square, -1, 0}, {10.5, 5, square, 0, 0}, {5, -0.1, square, 0, 0},
+        // each edge alone is outside when edges are excluded
+        {10, 5, square, 1, 0}, {5, 0, square, 1, 0}, {5, 10, square, 1, 0},
         // not justified first: a reversed rectangle holds no point
         {5, 5, {10, 0, 0, 10}, 0, 0}, {5, 5, {0, 10, 10, 0}, 0, 0}, {0, 5, {10, 0, 0, 10}, 0, 0},
         {kNaN, 5, square, 0, 0}, {5, 5, {kNaN, 0, 10, 10}, 0, 0},

@@ -200,6 +200,7 @@ TEST(FormatterImperial, FeetAndInchesStylesWithFractions) {
         {0, 0, 0, 13, 16, "1 Foot 1 Inch"},
         {0, 0, 0, 25.0625f, 16, "2 Feet 1 1/16 Inches"},
         {0, 0, 0, 0.5f, 16, "1/2 Inch"},
+        {0, 6, 0, 76.9921875f, 128, "6' 4 127/128\""},  // a fraction of seven bytes
         // no separator without inches
         {0, 7, 0, 12, 16, "1'"},
         {0, 6, 0, 0.5f, 16, "1/2\""},
@@ -392,6 +393,7 @@ TEST(FormatterMetric, EveryStyle) {
         {1, 6, 0, 0.2f, 3, "0cm"},
         // a millimetre count of seven digits and more
         {1, 4, 0, 1e6f, 3, "2.540005E+7 mm"},
+        {1, 4, 0, 393705, 3, "1.000013E+7 mm"},  // 10000 m 127 mm: eight digits, rounded to seven
         // whole metres of eleven digits, written out
         {1, 3, 0, 1e12f, 0, "25400050896 m"},
     };

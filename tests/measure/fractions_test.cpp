@@ -67,6 +67,8 @@ TEST(FractionBreak, SplitsWholeNumeratorDenominatorAndSlash) {
         EXPECT_EQ(parts->denominator, c.denominator) << c.text;
         EXPECT_EQ(parts->separator, c.separator) << c.text;
     }
+    // The text ends where its view ends, whatever byte follows.
+    EXPECT_EQ(wqj::BREAKFRACTIONAPART(std::string_view("1/23", 3))->denominator, 2);
 }
 
 TEST(FractionBreak, NothingWithoutASlash) {
@@ -102,6 +104,7 @@ TEST(FractionConvert, RescalesWithoutReductionOrCarry) {
         {"5", 8, ""},
         {"1/2", 0, ""},
         {"1/2", -16, ""},
+        {"3/4", 1, "1/1"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(wqj::CONVERTFRACTIONDENOMINATOR(c.text, c.new_denominator), c.want)
@@ -121,6 +124,7 @@ TEST(FractionReduce, LowestTermsCappedDenominatorAndCarry) {
         {"3\\6", 16, "1\\2"},
         {"4/2", 16, "2"},
         {"9/3", 16, "3"},
+        {"3/1", 16, "3"},
         {"1 3/2", 16, "2 1/2"},
         {"12 7/16", 16, "12 7/16"},
         {"1073741823/2147483646", 16, "1/2"},
@@ -182,6 +186,9 @@ TEST(FractionFromDecimal, SixPlacesSevenDigitsThenReduced) {
         {0.000987f, 16, ""},
         {0.000987f, 1000000, "987/1000000"},
         {-0.000987f, 1000000, "-987/1000000"},
+        // 1/128 is 7812.5 millionths, a tie kept even; 6e-7 rounds up to one
+        {0.0078125f, 1000000, "1953/250000"},
+        {6e-7f, 1000000, "1/1000000"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(wqj::DECIMALTOFRACTIONSTRING(c.value, c.largest), c.want) << c.value << " cap " << c.largest;
@@ -305,7 +312,7 @@ TEST(FractionValue, NumeratorOverDenominatorWithoutTheWholeNumber) {
         float want;
     } cases[] = {
         {"3/4", 0.75f}, {"1-1/2", 0.5f}, {"7/2", 3.5f}, {"1/3", 1.0f / 3.0f}, {"2\\5", 0.4f},
-        {"2/3", 0.666666687f}, {"5", 0}, {"0/4", 0}, {"1/0", 0}, {"", 0},
+        {"2/3", 0.666666687f}, {"5", 0}, {"0/4", 0}, {"1/0", 0}, {"", 0}, {"3/1", 3},
     };
     for (const Case& c : cases) EXPECT_EQ(bits(wqj::FRACTIONSTRINGTODECIMAL(c.text)), bits(c.want)) << c.text;
 }

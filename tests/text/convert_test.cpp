@@ -91,7 +91,7 @@ TEST(TextToNumber, ScaledAndLimited) {
         {"1e4931", 1e4931L}, {"9.99e4931", 9.99e4931L}, {"99999e4927", 99999e4927L},
         {"1e4932", kOverflow}, {"-1e4932", -kOverflow}, {"10e4931", kOverflow},
         {"1e99999", kOverflow}, {"1e9999", kOverflow},
-        {"1e-4933", 1e-4933L}, {"123456789012345678e-4950", 123456789012345678e-4950L},
+        {"1e-4933", 1e-4933L}, {"2e-4932", 2e-4932L}, {"123456789012345678e-4950", 123456789012345678e-4950L},
         {"9.9e-4934", 0}, {"1e-99999", 0}, {capped, 1e4931L},
         {long_exponent, 1e5L},
     };
@@ -109,6 +109,9 @@ TEST(TextToNumber, BasedIntegers) {
         {"&o17", 15}, {"&17", 15}, {"&177777", -1}, {"&8", 0}, {"&B101", 5},
         {"&B1111111111111111", -1}, {"&B2", 0}, {"&H-1", 0}, {"-&H10", 0}, {" \t&H10", 16},
         {"&HFFx", 255}, {"&XFF", 0}, {"&H1.5", 1},
+        // the marks count only inside the text
+        {std::string_view("&HFFFF&", 6), -1}, {std::string_view("&HFFFF?", 6), -1},
+        {std::string_view("&HFFFFFFFF&&", 11), -1},
     };
     CheckTextToNumber(cases, std::size(cases));
 }
@@ -367,7 +370,7 @@ TEST(Rounding, ToInteger) {
         int32_t want;
     } cases[] = {
         {0.5, 0}, {1.5, 2}, {-1.5, -2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.49999999999999999997L, 0},
-        {-0.50000000000000000005L, -1}, {2147483647.4L, INT32_MAX}, {2147483647.5L, INT32_MAX},
+        {-0.50000000000000000005L, -1}, {2147483646, INT32_MAX - 1}, {2147483647.4L, INT32_MAX}, {2147483647.5L, INT32_MAX},
         {3e9, INT32_MAX}, {-2147483648.5L, INT32_MIN}, {-3e9, INT32_MIN}, {LD::quiet_NaN(), 0},
         {LD::infinity(), INT32_MAX}, {-LD::infinity(), INT32_MIN}, {LD::denorm_min(), 0},
     };
@@ -383,6 +386,7 @@ TEST(Arithmetic, IntegerDivide) {
     } cases[] = {
         {7.5, 2, 4}, {-7, 2, -3}, {7, -2, -3}, {2.5, 1, 2}, {9, 2.5, 4},
         {18446744073709551615.0L, 3, 6148914691236517205.0L}, {18446744073709551615.0L, 18446744073709551614.0L, 1},
+        {18446744073709551616.0L, 2, 9223372036854775808.0L},  // 2^64: past the 64-bit integers
         // a divisor that rounds to 0 gives the unmasked result: an infinity
         {5, 0.4, LD::infinity()}, {-5, 0.4, -LD::infinity()}, {5, -0.4, -LD::infinity()},
     };
@@ -452,7 +456,7 @@ TEST(TextServices, FindText) {
         {1, "abc", "", 1}, {4, "abc", "", 0}, {1, "", "", 0}, {-1, "a.b.c", ".", 4}, {3, "abc", "", 3},
         {0, "abc", "b", 2}, {2, "abab", "ab", 3}, {4, "abab", "ab", 0}, {1, "ab", "abc", 0},
         {-1, "abab", "ab", 3}, {-2, "abab", "ab", 1}, {-3, "abab", "b", 2}, {-5, "abab", "ab", 0},
-        {-4, "abab", "", 1}, {-1, "aaa", "aa", 2}, {-1, "a\0b"sv, "\0"sv, 2},
+        {-4, "abab", "", 1}, {-1, "aaa", "aa", 2}, {-1, "a\0b"sv, "\0"sv, 2}, {-1, "ab", "ab", 1},
         {INT32_MIN, "abc", "a", 0}, {INT32_MAX, "abc", "a", 0},
     };
     for (const auto& c : cases) {
@@ -514,7 +518,7 @@ TEST(Fields, Delimited) {
 
     const FieldCase cases[] = {
         {"a|b|c", "|", -1, "c"}, {"a|b|c", "|", 4, ""}, {"a|b|c", "|", 0, ""}, {"a|b|c", "|", 1, "a"},
-        {"a|b|c", "|", -3, "a"}, {"a|b|c", "|", -4, ""}, {"a||b", "|", 2, ""}, {"a, b", ",", 2, " b"},
+        {"a|b|c", "|", -3, "a"}, {"a|b|c", "|", -4, ""}, {"a--b--c", "--", -3, "a"}, {"a,b,c", "", -3, "a"}, {"a||b", "|", 2, ""}, {"a, b", ",", 2, " b"},
         {"aaa", "aa", 2, "a"}, {"a|b", "|", INT32_MAX, ""}, {"a|b", "|", INT32_MIN, ""},
         // comma-separated reading
         {"  a  , b ", "", 1, "a"}, {"  a  , b ", "", 2, "b"}, {"\"a,b\",c", "", 1, "a,b"},

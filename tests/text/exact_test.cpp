@@ -54,6 +54,8 @@ TEST(BigUint, Operations) {
         {"10^21 - 1", TenToThe21MinusOne, "999999999999999999999", 70},
         {"2^100 - 1, a borrow through every word", [] { BigUint n = PowerOf2(100); n.subtract(BigUint(1)); return n; },
          "1267650600228229401496703205375", 100},
+        {"equal words borrow nothing", [] { BigUint n(UINT64_MAX); n.subtract(BigUint(0xFFFFFFFFu)); return n; },
+         "18446744069414584320", 64},
         {"(10^21 - 1) / 7", [] {
              BigUint n = TenToThe21MinusOne();
              EXPECT_EQ(n.divide_small(7), 5u);
@@ -210,6 +212,7 @@ TEST(LeadingDigits, RowsOfTheBigIntegerRoute) {
         {1e20L, 1, 20, false, false},
         {0x1p-27L, 745058059692382812u, -26, true, true},   // ...8125: a tie, kept even
         {0x3p-27L, 223517417907714844u, -25, false, true},  // 3 * 5^27 passes 2^64
+        {0x1.FFFFEp-1L, 999999046325683594u, -18, false, true},  // m * 5^20 past 2^64, kept whole
         {1.0L / 3, 333333333333333333u, -18, false, true},
         {0.1L, 1, -1, false, true},
         {0.1f, 100000001490116119u, -18, false, true},

@@ -37,10 +37,9 @@ struct CallOptions {
 };
 
 // A script line split as the shell splits it and its options read (added
-// to `defaults`); the call is args[name_at] and the words after it.
+// to `defaults`): the call is the export's name and its arguments.
 struct ScriptLine {
-    Args args;
-    std::size_t name_at = 0;
+    Args call;
     CallOptions options;
     bool json = false;  // the line asks for --json (the tool's own setting is left as it was)
 };

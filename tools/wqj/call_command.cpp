@@ -60,58 +60,10 @@ void put_line(const Options& o, const std::string& line) {
     *o.capture += '\n';
 }
 
-[[noreturn]] void bad(const std::string& what, const std::string& text, const char* expected) {
-    throw UsageError{what + " " + brief(text) + " is not " + expected};
-}
-
-long long parse_integer(const std::string& text, const std::string& what, long long low, long long high) {
-    std::string_view s = text;
-    bool negative = false;
-    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
-        negative = s[0] == '-';
-        s.remove_prefix(1);
-    }
-    int base = 10;
-    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-        base = 16;
-        s.remove_prefix(2);
-    }
-    unsigned long long magnitude = 0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
-    if (r.ec == std::errc::result_out_of_range && r.ptr == s.data() + s.size()) bad(what, text, "an integer in range");
-    if (s.empty() || r.ec != std::errc{} || r.ptr != s.data() + s.size()) bad(what, text, "an integer");
-    if (magnitude > (1ULL << 62)) bad(what, text, "an integer in range");
-    const long long v = negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
-    if (v < low || v > high) bad(what, text, "an integer in range");
-    return v;
-}
-
-int32_t parse_i32(const std::string& text, const std::string& what) {
-    // Hexadecimal up to 0xFFFFFFFF stands for the bit pattern (bit masks).
-    const long long v = parse_integer(text, what, INT32_MIN, UINT32_MAX);
-    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
-}
-
-template <class F>
-F parse_float(const std::string& text, const std::string& what) {
-    std::string_view s = text;
-    if (!s.empty() && s[0] == '+') s.remove_prefix(1);
-    F v{};
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    // Too small a number reads as the nearest (a subnormal or zero); too
-    // large a one is refused, as an infinity is given as inf or -inf.
-    const bool range = r.ec == std::errc::result_out_of_range;
-    if (s.empty() || (r.ec != std::errc{} && !range) || r.ptr != s.data() + s.size()) bad(what, text, "a number");
-    if (range) {
-        const std::string digits(s);
-        if constexpr (std::is_same_v<F, float>) v = std::strtof(digits.c_str(), nullptr);
-        else v = std::strtod(digits.c_str(), nullptr);
-        if (std::isinf(v))
-            bad(what, text, std::is_same_v<F, float> ? "a number in a float's range (inf is written inf)"
-                                                     : "a number in a double's range (inf is written inf)");
-    }
-    return v;
-}
+// Arguments as wqj reads every number: an i32 also as a 0x bit pattern, a
+// float or a double also as inf, -inf or nan.
+float single_value(const std::string& text, const std::string& what) { return floating_arg<float>(text, what, false); }
+double double_value(const std::string& text, const std::string& what) { return floating_arg<double>(text, what, false); }
 
 // "1,2,3" (brackets optional, "[]" empty).
 std::vector<std::string> list_items(const std::string& text) {
@@ -223,11 +175,11 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
     const std::string what = s.name;
     const std::string& t = s.type;
     if (t == "i32") {
-        s.i = parse_i32(text, what);
+        s.i = pattern_arg(text, what);
     } else if (t == "f32") {
-        s.f = parse_float<float>(text, what);
+        s.f = single_value(text, what);
     } else if (t == "f64") {
-        s.d = parse_float<double>(text, what);
+        s.d = double_value(text, what);
     } else if (text == "null" && (t == "text" || t == "buf" || t == "hstr")) {
         return;  // a null pointer (the text "null" itself: --escapes and \x6Eull)
     } else if (t == "text") {
@@ -244,11 +196,11 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
         std::memcpy(s.buffer.data(), initial.data(), initial.size());
         s.p = s.buffer.data();
     } else if (t == "i32ref") {
-        fill_list(s.i32s, s.p, text, what, parse_i32);
+        fill_list(s.i32s, s.p, text, what, pattern_arg);
     } else if (t == "f32ref") {
-        fill_list(s.f32s, s.p, text, what, parse_float<float>);
+        fill_list(s.f32s, s.p, text, what, single_value);
     } else if (t == "f64ref") {
-        fill_list(s.f64s, s.p, text, what, parse_float<double>);
+        fill_list(s.f64s, s.p, text, what, double_value);
     } else if (t == "hstr") {
         s.text = o.escapes ? unescape(text, what) : text;
         if (s.text.size() > UINT32_MAX / 2) throw UsageError{what + " is too long"};
@@ -268,24 +220,24 @@ void prepare(Slot& s, const std::string& text, const Options& o) {
 #endif
     } else if (t == "handle") {
         if (text != "null")
-            s.p = reinterpret_cast<void*>(static_cast<uintptr_t>(parse_integer(
-                text, what, 0, static_cast<long long>(std::min<uintmax_t>(UINTPTR_MAX, 1ULL << 62)))));
+            s.p = reinterpret_cast<void*>(static_cast<uintptr_t>(
+                whole_arg(text, what, 0, static_cast<long long>(std::min<uintmax_t>(UINTPTR_MAX, 1ULL << 62)), true)));
     } else if (t == "ptr") {
         // A pointer to one byte holding the value (0 or null: a null pointer).
         if (text != "null") {
-            s.byte = static_cast<uint8_t>(parse_integer(text, what, 0, 255));
+            s.byte = static_cast<uint8_t>(whole_arg(text, what, 0, 255, true));
             if (s.byte != 0 || text != "0") s.p = &s.byte;
         }
     } else if (t == "rect") {
         if (text == "null") return;
         const std::vector<std::string> items = list_items(text);
         if (items.size() != 4) throw UsageError{what + " " + brief(text) + " is not four numbers X1,Y1,X2,Y2"};
-        s.rect = {parse_float<double>(items[0], what), parse_float<double>(items[1], what),
-                  parse_float<double>(items[2], what), parse_float<double>(items[3], what)};
+        s.rect = {double_value(items[0], what), double_value(items[1], what), double_value(items[2], what),
+                  double_value(items[3], what)};
         s.p = &s.rect;
     } else if (t == "desc") {
         if (text == "null") return;
-        for (const std::string& item : list_items(text)) s.i32s.push_back(parse_i32(item, what));
+        for (const std::string& item : list_items(text)) s.i32s.push_back(pattern_arg(item, what));
         const int32_t n = static_cast<int32_t>(s.i32s.size());
         s.descriptor.storage = n > 0 ? s.i32s.data() : nullptr;
         s.descriptor.flags = n > 0 ? 4 : 0;
@@ -469,52 +421,36 @@ int run_list() {
     return 0;
 }
 
-// The options before NAME (added to those a script gave); returns NAME's
-// index. --script and --list only on the command line (script and list set).
-std::size_t read_options(const Args& args, Options& o, std::string* script, bool* list) {
-    std::size_t k = 0;
-    for (; k < args.size() && args[k].rfind("--", 0) == 0; ++k) {
-        if (args[k] == "--") return k + 1;
-        if (args[k] == "--list" && list != nullptr) {
-            *list = true;
-        } else if (args[k] == "--json") {
-            json_output = true;
-        } else if (args[k] == "--escapes") {
-            o.escapes = true;
-        } else if (args[k] == "--bits") {
-            o.bits = true;
-        } else if (args[k] == "--room" || args[k].rfind("--room=", 0) == 0) {
-            if (args[k] == "--room" && ++k == args.size()) throw UsageError{"--room needs a number of bytes"};
-            const std::size_t equals = args[k].rfind("--room=", 0) == 0 ? 7 : 0;
-            o.room = parse_integer(args[k].substr(equals), "room", 0, 1LL << 28);
-        } else if ((args[k] == "--script" || args[k].rfind("--script=", 0) == 0) && script != nullptr) {
-            if (args[k] == "--script" && ++k == args.size())
-                throw UsageError{"--script needs a file (or - for standard input)"};
-            *script = args[k].rfind("--script=", 0) == 0 ? args[k].substr(9) : args[k];
-        } else {
-            std::vector<std::string> known = {"--json", "--escapes", "--bits", "--room"};
-            if (script != nullptr) known.insert(known.end(), {"--script", "--list", "--help"});
-            const std::string guess = closest(args[k].substr(0, args[k].find('=')), known);
-            throw UsageError{"unknown option " + brief(args[k]) + (guess.empty() ? "" : "; did you mean " + guess + "?")};
-        }
+// The options before NAME, read as every command reads its options (added
+// to those a script gave), and NAME with its arguments. --script and --list
+// only on the command line (script and list set).
+Args read_options(const Args& args, Options& o, std::string* script = nullptr, bool* list = nullptr) {
+    const Cli cli = script != nullptr ? Cli(args, {"--escapes", "--bits", "--list"}, {"--room", "--script"}, -1, true)
+                                      : Cli(args, {"--escapes", "--bits"}, {"--room"}, -1, true);
+    o.escapes = o.escapes || cli.has("--escapes");
+    o.bits = o.bits || cli.has("--bits");
+    if (const std::string* room = cli.value("--room")) o.room = integer_arg(*room, "room", 0, 1 << 28);
+    if (script != nullptr) {
+        if (const std::string* file = cli.value("--script")) *script = *file;
+        *list = cli.has("--list");
     }
-    return k;
+    return cli.plain;
 }
 
-// One call: NAME and its arguments from args[k] on.
-void call_one(const Args& args, std::size_t k, Options o, const std::string* line = nullptr) {
-    if (k == args.size()) throw UsageError{"usage: wqj call [--room N] [--escapes] [--bits] NAME ARGS..."};
-    const Export* e = find_export(args[k]);
+// One call: NAME and its arguments.
+void call_one(const Args& args, Options o, const std::string* line = nullptr) {
+    if (args.empty()) throw UsageError{"usage: wqj call [--room N] [--escapes] [--bits] NAME ARGS..."};
+    const Export* e = find_export(args[0]);
     if (e == nullptr) {
         std::vector<std::string> names;
         for (const Export& x : kExports) names.emplace_back(x.name);
-        const std::string guess = closest(args[k], names);
-        throw UsageError{"unknown export " + brief(args[k]) + (guess.empty() ? "" : "; did you mean " + guess + "?") +
+        const std::string guess = closest(args[0], names);
+        throw UsageError{"unknown export " + brief(args[0]) + (guess.empty() ? "" : "; did you mean " + guess + "?") +
                          " (wqj call --list lists them)"};
     }
     const std::vector<std::string> types = words(e->types);
     const std::vector<std::string> names = words(e->names);
-    const std::size_t given = args.size() - k - 1;
+    const std::size_t given = args.size() - 1;
     if (given != types.size()) {
         throw UsageError{std::string(e->name) + " takes " + std::to_string(types.size()) +
                          (types.size() == 1 ? " argument" : " arguments") + " (" +
@@ -522,13 +458,13 @@ void call_one(const Args& args, std::size_t k, Options o, const std::string* lin
                          std::to_string(given) + " given"};
     }
     for (std::size_t a = 0; a < types.size(); ++a) {
-        if (types[a] == "text" || types[a] == "buf" || types[a] == "hstr") o.text_bytes += args[k + 1 + a].size();
+        if (types[a] == "text" || types[a] == "buf" || types[a] == "hstr") o.text_bytes += args[1 + a].size();
     }
     std::vector<Slot> slots(types.size());
     for (std::size_t a = 0; a < types.size(); ++a) {
         slots[a].type = types[a];
         slots[a].name = names[a];
-        prepare(slots[a], args[k + 1 + a], o);
+        prepare(slots[a], args[1 + a], o);
     }
     check_array_reach(e->name, slots);
     const bool entry = e->name == kEntryExport;
@@ -636,9 +572,9 @@ int run_script(const std::string& path, const Options& defaults) {
         if (first == std::string::npos || line[first] == '#') continue;
         if (!json_output) std::printf("> %s\n", line.c_str());
         try {
-            const Args args = split_line(line);
             Options o = defaults;
-            call_one(args, read_options(args, o, nullptr, nullptr), o, &line);
+            const Args call = read_options(split_line(line), o);
+            call_one(call, o, &line);
         } catch (const UsageError& e) {
             std::fflush(stdout);
             std::fprintf(stderr, "wqj call: line %ld: %s\n", reader.number(), e.message.c_str());
@@ -656,16 +592,16 @@ int run_call(const Args& args) {
     Options o;
     std::string script;
     bool list = false;
-    const std::size_t k = read_options(args, o, &script, &list);
+    const Args call = read_options(args, o, &script, &list);
     if (list) {
-        if (k != args.size() || !script.empty()) throw UsageError{"--list takes no export and no script"};
+        if (!call.empty() || !script.empty()) throw UsageError{"--list takes no export and no script"};
         return run_list();
     }
     if (!script.empty()) {
-        if (k != args.size()) throw UsageError{"--script takes its calls from the file, not the command line"};
+        if (!call.empty()) throw UsageError{"--script takes its calls from the file, not the command line"};
         return run_script(script, o);
     }
-    call_one(args, k, o);
+    call_one(call, o);
     return 0;
 }
 
@@ -678,8 +614,7 @@ ScriptLine read_script_line(const std::string& line, const CallOptions& defaults
     ScriptLine out;
     out.options = defaults;
     try {
-        out.args = split_line(line);
-        out.name_at = read_options(out.args, out.options, nullptr, nullptr);
+        out.call = read_options(split_line(line), out.options);
     } catch (...) {
         json_output = json;
         throw;
@@ -696,7 +631,7 @@ void call_captured(const ScriptLine& line, std::string& output, std::vector<Call
     o.capture = &output;
     o.arguments = &arguments;
     try {
-        call_one(line.args, line.name_at, o);
+        call_one(line.call, o);
     } catch (...) {
         json_output = json;
         throw;

@@ -44,7 +44,8 @@ extern const char* command_name;  // for messages: "wqj NAME: ..."
 // The options and arguments of one command. Every command reads them the
 // same way: "--opt value" or "--opt=value" for an option with a value, a
 // flag alone, "--" ends the options; anything else (also "-" and negative
-// numbers) is an argument. A command that reads a text (text_at >= 0) also
+// numbers) is an argument. With `leading`, the options end at the first
+// argument too (wqj call: what follows the export's name is its arguments). A command that reads a text (text_at >= 0) also
 // takes "--file PATH", whose content becomes argument text_at, and reads the
 // argument "-" at text_at from standard input; one line ending at the end of
 // such a text is dropped. Such a text holding a NUL byte is warned about, as
@@ -52,7 +53,7 @@ extern const char* command_name;  // for messages: "wqj NAME: ..."
 // option is a usage error that names the nearest known one.
 struct Cli {
     Cli(const Args& args, std::initializer_list<const char*> flags, std::initializer_list<const char*> valued,
-        int text_at = -1);
+        int text_at = -1, bool leading = false);
     bool has(std::string_view flag) const;
     const std::string* value(std::string_view name) const;
     // The argument count must lie in least..most, else the usage line.
@@ -64,11 +65,16 @@ struct Cli {
 };
 
 // Numbers from the command line, by one rule: decimal, with an optional
-// sign; no blanks, no hexadecimal. `what` names the argument in the message.
+// sign; no blanks. `what` names the argument in the message. A floating
+// number too small for its type reads as the nearest (a subnormal or 0),
+// one too large for it is refused; with `finite`, so are inf and nan.
+template <class F>
+F floating_arg(const std::string& text, const std::string& what, bool finite);
 double number_arg(const std::string& text, const std::string& what);  // finite
-// A number the library takes as a single: finite and within a single's range
-// (1e39 is refused as 1e400 is for a double).
-float single_arg(const std::string& text, const std::string& what);
+float single_arg(const std::string& text, const std::string& what);   // finite
+// A whole number from low to high; with `hexadecimal` also 0x hexadecimal.
+long long whole_arg(const std::string& text, const std::string& what, long long low, long long high,
+                    bool hexadecimal = false);
 int32_t integer_arg(const std::string& text, const std::string& what, long long low = INT32_MIN,
                     long long high = INT32_MAX);
 // Where a bit pattern is meant, also 0x hexadecimal up to 0xFFFFFFFF.
@@ -105,8 +111,8 @@ private:
 };
 
 // ---- JSON ----------------------------------------------------------------------
-// A text is a JSON string whose code points are its bytes: printable ASCII
-// as is (with \" and \\), every other byte as \u00XX. Numbers are exact:
+// A text is a JSON string whose code points are its bytes (quoted, with the
+// JSON escapes of transcript.h). Numbers are exact:
 // integers as they are, floats and doubles as the shortest text that reads
 // back to the same value, NaN and infinities as the strings "nan", "inf" and
 // "-inf".

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 
 #include "text/convert.h"
 #include "wqjdll.h"
@@ -70,13 +72,17 @@ std::string without_line_end(std::string text) {
 }  // namespace
 
 Cli::Cli(const Args& args, std::initializer_list<const char*> flags, std::initializer_list<const char*> valued,
-         int text_at) {
+         int text_at, bool leading) {
     bool options = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (!options || a.size() < 3 || a.compare(0, 2, "--") != 0) {
-            if (options && a == "--") options = false;
-            else plain.push_back(a);
+            if (options && a == "--") {
+                options = false;
+                continue;
+            }
+            plain.push_back(a);
+            if (leading) options = false;
             continue;
         }
         const std::size_t equals = a.find('=');
@@ -142,27 +148,38 @@ void Cli::expect(std::size_t least, std::size_t most, const char* usage) const {
 
 // ---- numbers ------------------------------------------------------------------------
 
-double number_arg(const std::string& text, const std::string& what) {
+template <class F>
+F floating_arg(const std::string& text, const std::string& what, bool finite) {
     std::string_view s = text;
     if (!s.empty() && s[0] == '+') s.remove_prefix(1);
-    double v = 0;
+    F v{};
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    const bool whole = !s.empty() && r.ptr == s.data() + s.size();
-    if (whole && r.ec == std::errc::result_out_of_range) throw UsageError{what + " " + brief(text) + " is out of range"};
-    if (!whole || r.ec != std::errc{}) throw UsageError{what + " " + brief(text) + " is not a number"};
-    if (!std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is not a finite number"};
+    const bool range = r.ec == std::errc::result_out_of_range;
+    if (s.empty() || (r.ec != std::errc{} && !range) || r.ptr != s.data() + s.size())
+        throw UsageError{what + " " + brief(text) + " is not a number"};
+    if (range) {
+        // Too small reads as the nearest (a subnormal or zero); too large is
+        // refused, as an infinity is given as inf or -inf.
+        const std::string digits(s);
+        if constexpr (std::is_same_v<F, float>) v = std::strtof(digits.c_str(), nullptr);
+        else v = std::strtod(digits.c_str(), nullptr);
+        if (std::isinf(v)) {
+            throw UsageError{what + " " + brief(text) +
+                             (std::is_same_v<F, float> ? " is out of range for a single (at most 3.4028235e38)"
+                                                       : " is out of range for a double (at most 1.7976931348623157e308)")};
+        }
+    }
+    if (finite && !std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is not a finite number"};
     return v;
 }
+template float floating_arg<float>(const std::string&, const std::string&, bool);
+template double floating_arg<double>(const std::string&, const std::string&, bool);
 
-float single_arg(const std::string& text, const std::string& what) {
-    const float v = static_cast<float>(number_arg(text, what));
-    if (!std::isfinite(v)) throw UsageError{what + " " + brief(text) + " is out of range for a single (at most 3.4028235e38)"};
-    return v;
-}
+double number_arg(const std::string& text, const std::string& what) { return floating_arg<double>(text, what, true); }
 
-namespace {
+float single_arg(const std::string& text, const std::string& what) { return floating_arg<float>(text, what, true); }
 
-long long whole_number(const std::string& text, const std::string& what, int base_allowed) {
+long long whole_arg(const std::string& text, const std::string& what, long long low, long long high, bool hexadecimal) {
     std::string_view s = text;
     bool negative = false;
     if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
@@ -170,7 +187,7 @@ long long whole_number(const std::string& text, const std::string& what, int bas
         s.remove_prefix(1);
     }
     int base = 10;
-    if (base_allowed == 16 && s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+    if (hexadecimal && s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
         base = 16;
         s.remove_prefix(2);
     }
@@ -179,24 +196,22 @@ long long whole_number(const std::string& text, const std::string& what, int bas
     const bool whole = !s.empty() && r.ptr == s.data() + s.size();
     if (!whole || (r.ec != std::errc{} && r.ec != std::errc::result_out_of_range))
         throw UsageError{what + " " + brief(text) + " is not a whole number"};
-    if (r.ec != std::errc{} || magnitude > (1ULL << 62)) throw UsageError{what + " " + brief(text) + " is out of range"};
-    return negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
-}
-
-}  // namespace
-
-int32_t integer_arg(const std::string& text, const std::string& what, long long low, long long high) {
-    const long long v = whole_number(text, what, 10);
+    const long long v = r.ec != std::errc{} || magnitude > (1ULL << 62) ? (negative ? LLONG_MIN : LLONG_MAX)
+                        : negative ? -static_cast<long long>(magnitude)
+                                   : static_cast<long long>(magnitude);
     if (v < low || v > high) {
         throw UsageError{what + " " + brief(text) + " is out of range (" + std::to_string(low) + " to " +
                          std::to_string(high) + ")"};
     }
-    return static_cast<int32_t>(v);
+    return v;
+}
+
+int32_t integer_arg(const std::string& text, const std::string& what, long long low, long long high) {
+    return static_cast<int32_t>(whole_arg(text, what, low, high, false));
 }
 
 int32_t pattern_arg(const std::string& text, const std::string& what) {
-    const long long v = whole_number(text, what, 16);
-    if (v < INT32_MIN || v > static_cast<long long>(UINT32_MAX)) throw UsageError{what + " " + brief(text) + " is out of range"};
+    const long long v = whole_arg(text, what, INT32_MIN, UINT32_MAX, true);
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
 }
 
@@ -247,22 +262,7 @@ bool LineReader::next(std::string& line) {
 
 // ---- JSON ---------------------------------------------------------------------------
 
-std::string json_text(std::string_view bytes) {
-    std::string out = "\"";
-    for (unsigned char c : bytes) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\u%04X", c);
-            out += hex;
-        }
-    }
-    return out + "\"";
-}
+std::string json_text(std::string_view bytes) { return quoted(bytes, Escapes::Json); }
 
 std::string shortest(double value) { return shortest_text(value); }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "measure/entry.h"
+#include "measure/parser.h"
 #include "text/convert.h"
 #include "tools/wqj/commands.h"
 #include "wqjdll.h"
@@ -30,13 +31,13 @@ std::string single_text(float value) { return shortest(value); }
 
 const char* unit_of_error(int code) {
     switch (code) {
-        case -1: return "metres";
-        case -2: return "yards";
-        case -3: return "decimetres";
-        case -4: return "feet";
-        case -5: return "centimetres";
-        case -6: return "inches";
-        case -7: return "millimetres";
+        case ERRORMETERS: return "metres";
+        case ERRORYARDS: return "yards";
+        case ERRORDECIMETERS: return "decimetres";
+        case ERRORFEET: return "feet";
+        case ERRORCENTIMETERS: return "centimetres";
+        case ERRORINCHES: return "inches";
+        case ERRORMILLIMETERS: return "millimetres";
         default: return "unknown";
     }
 }
@@ -114,13 +115,16 @@ Reading read_entry(const std::string& entry, float maximum) {
         if (end > i) words.push_back({i, as_typed.substr(i, end - i)});
         i = end + 1;
     }
-    // The units in the library's order; a metric unit replaces the imperial
-    // one of the same index.
-    for (const int unit : {0, 2, 1, 3}) {
+    // The units in the order of the library's passes, a unit index at a
+    // time; a metric unit replaces the imperial one of the same index.
+    const auto& order = wqj::detail::kUnitPasses;
+    for (std::size_t first = 0, next = 0; first < std::size(order); first = next) {
+        const int unit = order[first].unit;
+        while (next < std::size(order) && order[next].unit == unit) ++next;
         std::vector<Found> passes;
         std::vector<std::size_t> taken;  // word indexes of the last pass found
-        for (const int system : {0, 1}) {
-            if (unit == 3 && system == 0) continue;
+        for (std::size_t q = first; q < next; ++q) {
+            const int system = order[q].system;
             for (int32_t d = 0;; ++d) {
                 const std::string padded = take(GETMEASUREMENTDESIGNATOR(system, unit, d, 0));
                 const std::string word = padded.size() > 2 ? padded.substr(1, padded.size() - 2) : "";
@@ -294,10 +298,7 @@ Verdict validate(const std::string& separated, float minimum, float number_maxim
     const float v = CONVERTTEXTSTRINGVALUETOINCHES(separated.c_str(), number_maximum, &start, &end);
     const bool metric = system == SYSTEMMETRIC;
     if (v < 0) {
-        const int code = static_cast<int>(v);
-        static const char* const words[] = {"meters", "yards", "decimeters", "feet", "centimeters", "inches",
-                                            "millimeters", "unknown"};
-        return {-1, false, std::string("The value you have entered for ") + (code >= -8 ? words[-code - 1] : "") +
+        return {-1, false, "The value you have entered for " + std::string(wqj::detail::invalid_number_unit(v)) +
                                " is invalid. The value cannot exceed " + wqj::detail::number_text(number_maximum, 7) + "."};
     }
     if (v > maximum) {

@@ -420,8 +420,7 @@ struct Replay {
         std::vector<CallArgument> arguments;
         try {
             const ScriptLine line = read_script_line(call.line, defaults);
-            if (line.name_at < line.args.size() && export_result_type(line.args[line.name_at]) != nullptr)
-                o.export_name = line.args[line.name_at];
+            if (!line.call.empty() && export_result_type(line.call[0]) != nullptr) o.export_name = line.call[0];
             // With --json wqj call prints this and every later call as JSON:
             // no transcript.
             if (line.json) throw UsageError{"--json on a script line: a transcript holds the calls' plain output"};

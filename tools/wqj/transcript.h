@@ -36,10 +36,15 @@ std::string shortest_text(F value) {
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+// How bytes other than printable ASCII are written in quotes: in a
+// transcript as \n, \r, \t or \xHH, so the same bytes print the same on
+// every build and terminal; in JSON as \u00XX, a string whose code points
+// are the bytes.
+enum class Escapes { Transcript, Json };
+
 // Bytes in double quotes: printable ASCII as is, the quote and the backslash
-// escaped, everything else as \n, \r, \t or \xHH, so the same bytes print the
-// same on every build and terminal.
-inline std::string quoted(std::string_view bytes) {
+// escaped, every other byte escaped as `escapes` says.
+inline std::string quoted(std::string_view bytes, Escapes escapes = Escapes::Transcript) {
     static const char hex[] = "0123456789ABCDEF";
     std::string out = "\"";
     for (unsigned char c : bytes) {
@@ -48,6 +53,10 @@ inline std::string quoted(std::string_view bytes) {
             out += static_cast<char>(c);
         } else if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
+        } else if (escapes == Escapes::Json) {
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
         } else if (c == '\n') {
             out += "\\n";
         } else if (c == '\r') {
