@@ -66,13 +66,20 @@ using detail::TextCursor;
     return out;
 }
 
+// A whole number's digits, appended: the text of the record {v, 0} in the
+// trimmed form, for a v of no more digits than the record is written with.
+[[gnu::always_inline]] inline TextCursor append_whole(TextCursor out, uint64_t v) {
+    out.advance(detail::write_whole_number(v, out.room(20)));
+    return out;
+}
+
 // A number written by NUMBERTOTEXT, blanks trimmed, appended. A whole
 // number below 10^digits, what metres and millimetres mostly are, is its
 // own record.
 TextCursor append_number(TextCursor out, long double value, int digits) {
     if (digits >= 1 && digits <= 15 && value >= 0 && value < detail::kExtendedPowersOfTen[digits]) {
         const uint64_t whole = detail::whole_magnitude(value);
-        if (static_cast<long double>(whole) == value) return append_decimal(out, {whole, 0, false}, digits);
+        if (static_cast<long double>(whole) == value) return append_whole(out, whole);
     }
     return append_decimal(out, detail::number_record(value, digits), digits);
 }
@@ -83,7 +90,7 @@ TextCursor append_number(TextCursor out, long double value, int digits) {
 TextCursor append_part(TextCursor out, float value) {
     if (value >= 0 && value < 1e7f) {
         const auto whole = static_cast<int32_t>(value);
-        if (static_cast<float>(whole) == value) return append_decimal(out, {static_cast<uint64_t>(whole), 0, false}, 7);
+        if (static_cast<float>(whole) == value) return append_whole(out, static_cast<uint32_t>(whole));
     }
     return append_decimal(out, detail::single_record(value, 7), 7);
 }
@@ -160,7 +167,7 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
                 // Whole metres and millimetres below 10^7 millimetres: a
                 // whole number of at most 7 digits, written as it is.
                 const uint32_t millimetres = static_cast<uint32_t>(p.big) * 1000u + static_cast<uint32_t>(p.mid);
-                out = append_decimal(out, {millimetres, 0, false}, 7);
+                out = append_whole(out, millimetres);
             } else {
                 const long double total = p.mid + 1000.0L * p.big;
                 if (std::isnan(total)) break;
@@ -181,7 +188,7 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
             } else if (p.mid > 0) {
                 // Whole centimetres; the millimetres beyond them are dropped.
                 if (p.mid < 1e9f && p.mid == static_cast<float>(static_cast<uint32_t>(p.mid)))
-                    out = append_decimal(out, {static_cast<uint32_t>(p.mid) / 10u, 0, false}, 15);
+                    out = append_whole(out, static_cast<uint32_t>(p.mid) / 10u);
                 else
                     out = append_number(out, INTEGERDIVIDE(p.mid, 10), 15);
                 out.append("cm");

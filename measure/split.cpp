@@ -69,15 +69,7 @@ void binary_feet_record(uint64_t kept, int k, detail::Decimal& record) {
 
 }  // namespace
 
-MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places) {
-    MeasurementParts p;
-    if (system == SYSTEMMETRIC) {
-        if (!detail::metric_parts_in_integers(inches, p)) p = detail::metric_parts_by_steps(inches, places);
-    } else if (!detail::imperial_parts_in_integers(inches, places, p)) {
-        p = detail::imperial_parts_by_steps(inches, places);
-    }
-    return p;
-}
+namespace {
 
 // The imperial parts of a length from 2^-17 to 2^20 inches (typed lengths),
 // worked out in integers where the steps below are exact or round alike.
@@ -93,7 +85,7 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
 // precision gives. Returns false (parts untouched) outside these cases.
 // No step here raises a floating-point flag, which keeps the export's
 // floating-point guard from having to clear one.
-bool detail::imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& p) {
+[[gnu::always_inline]] inline bool imperial_in_integers(float inches, int32_t places, MeasurementParts& p) {
     if (!(inches >= 0x1p-17f && inches < 0x1p20f)) return false;
     uint32_t bits = 0;
     std::memcpy(&bits, &inches, sizeof bits);
@@ -127,6 +119,8 @@ bool detail::imperial_parts_in_integers(float inches, int32_t places, Measuremen
     return true;
 }
 
+}  // namespace
+
 MeasurementParts detail::imperial_parts_by_steps(float inches, int32_t places) {
     // Whole feet, whole inches beyond them and the fractional inch.
     MeasurementParts p;
@@ -141,6 +135,8 @@ MeasurementParts detail::imperial_parts_by_steps(float inches, int32_t places) {
     return p;
 }
 
+namespace {
+
 // The metric parts of a length from 2^-10 to 2^20 inches, in integers.
 // The millimetres are the exact product of the single and the double
 // MILLIMETERSPERINCH (below 2^77) rounded as INCHESTOMILLIMETERS rounds it:
@@ -150,7 +146,7 @@ MeasurementParts detail::imperial_parts_by_steps(float inches, int32_t places) {
 // (relative) from one, so its truncation in extended precision gives the
 // same. The whole millimetres beyond them are below 1000, and rounding them
 // to any count of decimals leaves them as they are.
-bool detail::metric_parts_in_integers(float inches, MeasurementParts& p) {
+[[gnu::always_inline]] inline bool metric_in_integers(float inches, MeasurementParts& p) {
     if (!(inches >= 0x1p-10f && inches < 0x1p20f)) return false;
     uint32_t single = 0;
     std::memcpy(&single, &inches, sizeof single);
@@ -188,6 +184,26 @@ bool detail::metric_parts_in_integers(float inches, MeasurementParts& p) {
     p.mid = static_cast<float>(whole % 1000);
     p.small = 0;
     return true;
+}
+
+}  // namespace
+
+bool detail::imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& p) {
+    return imperial_in_integers(inches, places, p);
+}
+
+bool detail::metric_parts_in_integers(float inches, MeasurementParts& p) { return metric_in_integers(inches, p); }
+
+// The integer routes are written into the export, where every length of the
+// typing path goes.
+MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places) {
+    MeasurementParts p;
+    if (system == SYSTEMMETRIC) {
+        if (!metric_in_integers(inches, p)) p = detail::metric_parts_by_steps(inches, places);
+    } else if (!imperial_in_integers(inches, places, p)) {
+        p = detail::imperial_parts_by_steps(inches, places);
+    }
+    return p;
 }
 
 MeasurementParts detail::metric_parts_by_steps(float inches, int32_t places) {

@@ -74,6 +74,15 @@ inline constexpr std::size_t kNumberTextRoom = 48;
     } while (w != 0);
 }
 
+// The digits of a whole number v, what write_decimal writes of the record
+// {v, 0} in the trimmed and plain forms where v has at most n digits: for
+// the callers that know they hold one. Returns the length.
+[[gnu::always_inline]] inline std::size_t write_whole_number(uint64_t v, char* out) {
+    const int k = decimal_length(v);
+    put_digits(v, out + k, nullptr);
+    return std::size_t(k);
+}
+
 // Writes d, of at most n significant digits, and returns the length: in
 // the number forms at most kNumberTextRoom bytes, in the others at most
 // 22 + |exponent|. Inline at every call, where the form and often the
