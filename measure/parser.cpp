@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -140,9 +139,10 @@ bool needs_blank(char a, char b) {
 }
 
 #if defined(__SSE2__)
-// For the sixteen bytes from text[i] (i >= 1): bit k set when a blank goes
-// between text[i + k - 1] and text[i + k], by the rule of needs_blank.
-unsigned blanks_needed(const char* text, std::size_t i) {
+// For the sixteen bytes from text[i] (i >= 1): 0xFF at byte k when a blank
+// goes between text[i + k - 1] and text[i + k], by the rule of needs_blank;
+// 0 elsewhere.
+inline __m128i blanks_before(const char* text, std::size_t i) {
     auto number = [](__m128i x) {
         const __m128i digit = _mm_sub_epi8(x, _mm_set1_epi8('0'));
         const __m128i is_digit = _mm_cmpeq_epi8(_mm_min_epu8(digit, _mm_set1_epi8(9)), digit);
@@ -153,8 +153,63 @@ unsigned blanks_needed(const char* text, std::size_t i) {
     const __m128i prev = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i - 1));
     const __m128i blank = _mm_set1_epi8(' ');
     const __m128i either_blank = _mm_or_si128(_mm_cmpeq_epi8(cur, blank), _mm_cmpeq_epi8(prev, blank));
-    const __m128i kinds_differ = _mm_xor_si128(number(cur), number(prev));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(either_blank, kinds_differ)));
+    return _mm_andnot_si128(either_blank, _mm_xor_si128(number(cur), number(prev)));
+}
+
+// Eight bytes spread out by the blanks that go before bytes 1 to 7 (bit k
+// of a mask: a blank before byte k; byte 0's blank is written ahead). Byte
+// k moves up by the blanks up to it, at most 7, in steps of 4, 2 and 1
+// bytes, largest first, so that no two bytes ever share a place. For each
+// mask: the bytes that move at each step, the blanks then filled in, and
+// the length of the result.
+struct Spread {
+    unsigned char moves[3][16];
+    unsigned char blanks[16];
+    std::size_t size;
+};
+
+constexpr auto kSpreads = [] {
+    std::array<Spread, 128> spreads{};
+    for (unsigned half = 0; half < 128; ++half) {
+        Spread& s = spreads[half];
+        const unsigned mask = half << 1;
+        unsigned at[8]{}, shift[8]{}, count = 0;
+        for (unsigned k = 0; k < 8; ++k) {
+            count += mask >> k & 1u;
+            shift[k] = count;
+            at[k] = k;
+        }
+        for (unsigned step = 0; step < 3; ++step) {
+            for (unsigned k = 0; k < 8; ++k) {
+                if ((shift[k] & (4u >> step)) == 0) continue;
+                s.moves[step][at[k]] = 0xFF;
+                at[k] += 4u >> step;
+            }
+        }
+        for (unsigned p = 0; p < 8 + count; ++p) s.blanks[p] = ' ';
+        for (unsigned k = 0; k < 8; ++k) s.blanks[at[k]] = 0;
+        s.size = 8 + count;
+    }
+    return spreads;
+}();
+
+// Writes the eight bytes at `from` with the blanks of `mask` (bit k: a blank
+// before byte k) at `to` and gives the end of what was written; its stores
+// reach at most 17 bytes past `to`.
+inline char* spread_eight(const char* from, unsigned mask, char* to) {
+    *to = ' ';
+    to += mask & 1u;
+    const Spread& s = kSpreads[mask >> 1];
+    auto row = [](const unsigned char* bytes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)); };
+    __m128i x = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from));
+    __m128i moves = row(s.moves[0]);
+    x = _mm_or_si128(_mm_andnot_si128(moves, x), _mm_slli_si128(_mm_and_si128(moves, x), 4));
+    moves = row(s.moves[1]);
+    x = _mm_or_si128(_mm_andnot_si128(moves, x), _mm_slli_si128(_mm_and_si128(moves, x), 2));
+    moves = row(s.moves[2]);
+    x = _mm_or_si128(_mm_andnot_si128(moves, x), _mm_slli_si128(_mm_and_si128(moves, x), 1));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_or_si128(x, row(s.blanks)));
+    return to + s.size;
 }
 #endif
 
@@ -195,7 +250,15 @@ std::size_t detail::separated_size(std::string_view text) {
     std::size_t added = 0;
     std::size_t i = 1;
 #if defined(__SSE2__)
-    for (; i + 16 <= text.size(); i += 16) added += static_cast<std::size_t>(std::popcount(blanks_needed(text.data(), i)));
+    // Sixteen pairs at a time, counted in byte lanes (a needed blank is -1
+    // there) and summed before any lane can pass 255.
+    while (i + 16 <= text.size()) {
+        __m128i lanes = _mm_setzero_si128();
+        for (int n = 0; n < 255 && i + 16 <= text.size(); ++n, i += 16)
+            lanes = _mm_sub_epi8(lanes, blanks_before(text.data(), i));
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        added += static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+    }
 #endif
     for (; i < text.size(); ++i) added += needs_blank(text[i - 1], text[i]) ? 1 : 0;
     return text.size() + added;
@@ -203,23 +266,24 @@ std::size_t detail::separated_size(std::string_view text) {
 
 void detail::separate_into(std::string_view text, std::span<char> out) {
     char* to = out.data();
+    char* const end = out.data() + out.size();
     *to++ = text[0];
     std::size_t i = 1;
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: copied whole where no blank goes among them.
-    for (; i + 16 <= text.size(); i += 16) {
-        const unsigned need = blanks_needed(text.data(), i);
+    // Sixteen bytes at a time: copied whole where no blank goes among them,
+    // else spread out eight at a time. A block's stores reach at most 33
+    // bytes past where it starts; the text still to come is never shorter
+    // than its input, so only the last blocks are left to the byte loop.
+    for (; i + 16 <= text.size() && end - to >= 33; i += 16) {
+        const auto need = static_cast<unsigned>(_mm_movemask_epi8(blanks_before(text.data(), i)));
+        const char* from = text.data() + i;
         if (need == 0) {
-            std::memcpy(to, text.data() + i, 16);
+            std::memcpy(to, from, 16);
             to += 16;
             continue;
         }
-        // A blank is written ahead of every byte and kept only where needed.
-        for (std::size_t k = 0; k < 16; ++k) {
-            *to = ' ';
-            to += (need >> k) & 1u;
-            *to++ = text[i + k];
-        }
+        to = spread_eight(from, need & 0xFFu, to);
+        to = spread_eight(from + 8, need >> 8, to);
     }
 #endif
     for (; i < text.size(); ++i) {

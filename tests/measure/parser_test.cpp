@@ -64,6 +64,12 @@ TEST(ParserSeparate, OneBlankAtEveryNumberWordBoundary) {
         {"a1b2", "a 1 b 2"},       {"1a2", "1 a 2"},
         // only byte 32 is a blank: tabs and NUL bytes are word characters
         {"6\tft", "6 \tft"},       {"6\0ft"s, "6 \0ft"s},
+        // bytes from 0x80 up are word characters
+        {"\xB2" "5\xFF", "\xB2 5 \xFF"},
+        // blanks at the last pair of a sixteen-byte block and the first of
+        // the next, and at the text's last pair
+        {std::string(16, 'a') + "7" + std::string(40, 'a'), std::string(16, 'a') + " 7 " + std::string(40, 'a')},
+        {std::string(48, 'a') + "7", std::string(48, 'a') + " 7"},
         // blank texts give empty text
         {"", ""},                  {"   ", ""},
     };
@@ -92,6 +98,60 @@ TEST(ParserSeparate, RepeatedUnitsSeparateAsEachAlone) {
             }
             EXPECT_EQ(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text), want) << c.unit << " x" << n;
         }
+    }
+}
+
+// The rules step by step, as the text is rewritten: a text that is blank
+// after trimming gives empty text; otherwise each pair of neighbours from
+// the first on gets a blank between them when neither is a blank and
+// exactly one is a digit, ".", "/" or "\", and the next pair then starts
+// with that blank.
+std::string separated_by_the_rules(std::string text) {
+    if (text.find_first_not_of(' ') == std::string::npos) return "";
+    auto number = [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == '/' || c == '\\'; };
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i - 1] != ' ' && text[i] != ' ' && number(text[i - 1]) != number(text[i])) text.insert(i, 1, ' ');
+    }
+    return text;
+}
+
+// Every way blanks can fall in a sixteen-byte block: bit k of the pattern
+// switches between a word and a number at the block's k-th byte, with word
+// and number characters of every kind, and enough text after the block that
+// it is not left to the byte-by-byte end.
+TEST(ParserSeparate, EveryPatternOfBlanksInABlockFollowsTheRules) {
+    const std::string words = "aZ'\"-\t\xB2\xFF\x80,_";
+    const std::string numbers = "0123456789./\\";
+    for (uint32_t pattern = 0; pattern < (1u << 16); ++pattern) {
+        std::string text = "q";
+        bool number = false;
+        for (uint32_t k = 0; k < 16; ++k) {
+            number ^= (pattern >> k & 1u) != 0;
+            const std::string& kind = number ? numbers : words;
+            text += kind[(pattern + 5 * k) % kind.size()];
+        }
+        text.append(40, number ? '9' : 'x');
+        ASSERT_EQ(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text), separated_by_the_rules(text)) << "pattern " << pattern;
+    }
+}
+
+// Seeded texts of numbers, unit words, marks, blanks, bytes from 0x80 up and
+// NUL bytes, 0 to 120 bytes long, so that they end at every place in and
+// across the sixteen-byte blocks.
+TEST(ParserSeparate, SeededTextsFollowTheRules) {
+    const std::string pieces[] = {"6",   "12",   "0.5", "1/2", "3\\4", "ft", "in",  "FEET", "cm",  "m",    "'",
+                                  "\"",  "-",    " ",   "   ", "x",    ".",  "/",   "\xB2", "\xFF", "\x80", "\0"s};
+    uint32_t seed = 25;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    for (int i = 0; i < 40000; ++i) {
+        const std::size_t size = next(121);
+        std::string text;
+        while (text.size() < size) text += pieces[next(std::size(pieces))];
+        text.resize(size);
+        ASSERT_EQ(wqj::SEPARATEMEASUREMENTSINTEXTSTRING(text), separated_by_the_rules(text)) << "[" << text << "]";
     }
 }
 
