@@ -84,15 +84,21 @@ TextCursor append_number(TextCursor out, long double value, int digits) {
     return append_decimal(out, detail::number_record(value, digits), digits);
 }
 
+// A part that is no whole number below 10^7, written with 7 digits.
+[[gnu::noinline]] TextCursor append_other_part(TextCursor out, float value) {
+    return append_decimal(out, detail::single_record(value, 7), 7);
+}
+
 // A part (feet, inches, metres, millimetres) written with 7 digits. Parts
 // are mostly whole numbers below 10^7, told and converted in single
-// precision here.
-TextCursor append_part(TextCursor out, float value) {
+// precision here, in the caller's code (a call would cost as much as the
+// digits).
+[[gnu::always_inline]] inline TextCursor append_part(TextCursor out, float value) {
     if (value >= 0 && value < 1e7f) {
         const auto whole = static_cast<int32_t>(value);
         if (static_cast<float>(whole) == value) return append_whole(out, static_cast<uint32_t>(whole));
     }
-    return append_decimal(out, detail::single_record(value, 7), 7);
+    return append_other_part(out, value);
 }
 
 // The decimals of a fractional inch (0 < small < 1) as text: ".5", ".25".

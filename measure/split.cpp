@@ -217,11 +217,7 @@ MeasurementParts detail::metric_parts_by_steps(float inches, int32_t places) {
     return p;
 }
 
-float detail::decimal_feet(const MeasurementParts& p, int32_t places, Decimal* record) {
-    float feet = 0;
-    if (decimal_feet_in_integers(p, places, feet, record)) return feet;
-    return decimal_feet_by_steps(p, places);
-}
+namespace {
 
 // The feet of decimal-feet styles, worked out in integers where that gives
 // what the extended-precision steps give (see decimal_feet). The length
@@ -240,7 +236,8 @@ float detail::decimal_feet(const MeasurementParts& p, int32_t places, Decimal* r
 //   between singles.
 // Anything else (9 to 15 decimals, a length outside that range, near ties)
 // returns false.
-bool detail::decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet, Decimal* record) {
+[[gnu::always_inline]] inline bool feet_in_integers(const MeasurementParts& p, int32_t places, float& feet,
+                                                   detail::Decimal* record) {
     if (!(p.big >= 0 && p.big < 32768 && p.mid >= 0 && p.mid < 12 && p.small >= 0 && p.small < 1)) return false;
     if (p.small != 0 && p.small < 0x1p-20f) return false;
     const auto whole_inches = static_cast<uint64_t>(static_cast<uint32_t>(p.big) * 12u + static_cast<uint32_t>(p.mid));
@@ -295,6 +292,19 @@ bool detail::decimal_feet_in_integers(const MeasurementParts& p, int32_t places,
     if (record != nullptr) binary_feet_record(kept, 46 - drop, *record);
     return true;
 }
+
+}  // namespace
+
+bool detail::decimal_feet_in_integers(const MeasurementParts& p, int32_t places, float& feet, Decimal* record) {
+    return feet_in_integers(p, places, feet, record);
+}
+
+float detail::decimal_feet(const MeasurementParts& p, int32_t places, Decimal* record) {
+    float feet = 0;
+    if (feet_in_integers(p, places, feet, record)) return feet;
+    return decimal_feet_by_steps(p, places);
+}
+
 
 float detail::decimal_feet_by_steps(const MeasurementParts& p, int32_t places) {
     return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));

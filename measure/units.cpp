@@ -32,10 +32,6 @@ std::string_view word_at(const Words& words, int32_t index) {
     return *(words.begin() + index);
 }
 
-std::string_view plural(float value, std::string_view many, std::string_view one) {
-    return value > 1.0f ? many : one;
-}
-
 }  // namespace
 
 double INCHESTOMILLIMETERS(double inches) {
@@ -80,32 +76,6 @@ std::string GETMEASUREMENTLABEL(int32_t system, int32_t kind, float value) {
     return std::string(detail::measurement_label(system, kind, value));
 }
 
-std::string_view detail::measurement_label(int32_t system, int32_t kind, float value) {
-    std::string_view label;
-    if (system == SYSTEMMETRIC) {
-        switch (kind) {
-            case LABELMETERSWORD: label = plural(value, "Meters", "Meter"); break;
-            case LABELMILLIMETERSWORD: label = plural(value, "Millimeters", "Millimeter"); break;
-            case LABELMABBREV: label = "m"; break;
-            case LABELMMABBREV: label = "mm"; break;
-            case LABELCMABBREV: label = "cm"; break;
-            default: break;
-        }
-    } else {
-        switch (kind) {
-            case LABELFEETWORD: label = plural(value, "Feet", "Foot"); break;
-            case LABELINCHESWORD: label = plural(value, "Inches", "Inch"); break;
-            case LABELFTABBREV: label = "Ft"; break;
-            case LABELINABBREV: label = "In"; break;
-            case LABELFTDOTABBREV: label = "Ft."; break;
-            case LABELINDOTABBREV: label = "In."; break;
-            case LABELFEETMARK: label = "'"; break;
-            case LABELINCHESMARK: label = "\""; break;
-            default: break;
-        }
-    }
-    return label;
-}
 
 float CONVERTMEASUREMENT(float inches, int32_t kind) {
     switch (kind) {
