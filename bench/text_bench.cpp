@@ -121,14 +121,19 @@ void BM_AddToLongList(benchmark::State& state) {
     set_bytes(state, text.size());
 }
 
-void BM_FindLastItem(benchmark::State& state) {
+// The list searched for an item, case-sensitively or not (the second
+// argument): the last item, and an item of the same shape that is absent.
+void find_item(benchmark::State& state, const char* item) {
     const std::string text = long_list(size_of(state));
     char delimiter[2] = ",";
     const int32_t case_sensitive = int32_t(state.range(1));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ISSTRINGINDELIMITEDSTRING(text.c_str(), "last", delimiter, 0, case_sensitive));
+        benchmark::DoNotOptimize(ISSTRINGINDELIMITEDSTRING(text.c_str(), item, delimiter, 0, case_sensitive));
     set_bytes(state, text.size());
 }
+
+void BM_FindLastItem(benchmark::State& state) { find_item(state, "last"); }
+void BM_FindAbsentItem(benchmark::State& state) { find_item(state, "item-876543210"); }
 
 void BM_RemoveLastItem(benchmark::State& state) {
     const std::string text = long_list(size_of(state));
@@ -175,6 +180,7 @@ BENCHMARK(BM_RemoveMiddleItem)->Apply(long_sizes);
 BENCHMARK(BM_CreateFromLongItems)->Apply(long_sizes);
 BENCHMARK(BM_AddToLongList)->Apply(long_sizes);
 BENCHMARK(BM_FindLastItem)->Args({kMiB, 1})->Args({16 * kMiB, 1})->Args({kMiB, 0})->Args({16 * kMiB, 0});
+BENCHMARK(BM_FindAbsentItem)->Args({kMiB, 1})->Args({16 * kMiB, 1})->Args({kMiB, 0})->Args({16 * kMiB, 0});
 BENCHMARK(BM_RemoveLastItem)->Apply(long_sizes);
 BENCHMARK(BM_StripNull)->Apply(long_sizes);
 BENCHMARK(BM_ListFromLongArray)->Apply(long_sizes);

@@ -77,6 +77,12 @@ void append_upper_case(std::string& out, std::string_view text);
 void upper_case_in_place(char* first, std::size_t count);
 // The byte UPPERCASETEXT makes of c.
 unsigned char upper_case_byte(unsigned char c);
+// The bytes UPPERCASETEXT makes `upper` of, in `sources`, and how many
+// there are: `upper` itself unless it changes, and the one other byte, if
+// any, it is made of. None for a byte that is itself changed, such as "a".
+int upper_case_sources(unsigned char upper, unsigned char (&sources)[2]);
+// Whether UPPERCASETEXT(text) is `upper`.
+bool upper_cases_to(std::string_view text, std::string_view upper);
 // Whether upper-casing has to do with c: UPPERCASETEXT changes c, or makes
 // c of another byte. A text without such bytes matches upper-cased text
 // exactly where it matches the original.

@@ -49,21 +49,50 @@ std::string_view TRIMRIGHTBLANKS(std::string_view text) {
 std::string_view detail::trim_blanks(std::string_view text) { return TRIMRIGHTBLANKS(TRIMLEFTBLANKS(text)); }
 
 namespace {
-// UPPERCASETEXT's mapping of every byte, made once from is_upper_mapped.
+// UPPERCASETEXT's mapping of every byte, made once from is_upper_mapped, and
+// the other byte it makes each byte of (the byte itself when there is none).
 struct UpperCaseTable {
     unsigned char to[256];
-    constexpr UpperCaseTable() : to() {
+    unsigned char from_other[256];
+    int changed = 0, named = 0;  // bytes changed, and named in from_other
+    constexpr UpperCaseTable() : to(), from_other() {
         for (unsigned c = 0; c < 256; ++c) {
             unsigned char u = static_cast<unsigned char>(c);
             is_upper_mapped(static_cast<unsigned char>(c), u);
             to[c] = u;
+            from_other[c] = static_cast<unsigned char>(c);
+        }
+        for (unsigned c = 0; c < 256; ++c) {
+            if (to[c] == c) continue;
+            ++changed;
+            if (from_other[to[c]] == to[c] && to[to[c]] == to[c]) {
+                from_other[to[c]] = static_cast<unsigned char>(c);
+                ++named;
+            }
         }
     }
 };
 constexpr UpperCaseTable kUpperCase;
+// Every changed byte is named: no byte is made of two others, and none made
+// of another is changed itself.
+static_assert(kUpperCase.named == kUpperCase.changed);
 }  // namespace
 
 unsigned char detail::upper_case_byte(unsigned char c) { return kUpperCase.to[c]; }
+
+int detail::upper_case_sources(unsigned char upper, unsigned char (&sources)[2]) {
+    int count = 0;
+    if (kUpperCase.to[upper] == upper) sources[count++] = upper;
+    if (kUpperCase.from_other[upper] != upper) sources[count++] = kUpperCase.from_other[upper];
+    return count;
+}
+
+bool detail::upper_cases_to(std::string_view text, std::string_view upper) {
+    if (text.size() != upper.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (kUpperCase.to[static_cast<unsigned char>(text[i])] != static_cast<unsigned char>(upper[i])) return false;
+    return true;
+}
 
 bool detail::upper_casing_touches(unsigned char c) {
     if (upper_case_byte(c) != c) return true;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -437,6 +438,16 @@ TEST(TextServices, TrimUpperCompare) {
         EXPECT_EQ(UPPERCASETEXT(std::string(1, static_cast<char>(b))), std::string(1, static_cast<char>(want))) << c;
         const bool touched = want != b || (b >= 'A' && b <= 'Z') || upper.find(static_cast<char>(b)) != std::string_view::npos;
         EXPECT_EQ(detail::upper_casing_touches(b), touched) << c;
+        // The bytes upper-cased to b, found one by one.
+        std::string sources;
+        for (int s = 0; s < 256; ++s)
+            if (detail::upper_case_byte(static_cast<unsigned char>(s)) == b) sources += static_cast<char>(s);
+        unsigned char found[2];
+        const int count = detail::upper_case_sources(b, found);
+        std::string listed(reinterpret_cast<const char*>(found), std::size_t(count));
+        std::sort(listed.begin(), listed.end());
+        std::sort(sources.begin(), sources.end());
+        EXPECT_EQ(listed, sources) << c;
     }
 
     const struct {

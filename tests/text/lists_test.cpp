@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "text/convert.h"
 
 using namespace std::literals;
 
@@ -72,10 +76,105 @@ TEST(Lists, FindingAnItem) {
         {"axbXc", "c", "X", false, true, 2},
         {"a\x84" "b", "b", "\x8E", false, false, 2},         // "A\x8E" "B"
         {"a\x8E" "b", "b", "\x84", false, false, 0},         // 0x84 is gone once upper-cased
+        {"\x80" ",\x87", "\x87", ",", false, false, 1},       // 0x87 and 0x80 both read as 0x80
+        {"\x87" ",\x80", "\x80", ",", false, true, 2},
+        // The item's bytes also inside other items, beside blanks, at the ends.
+        {"abc,x", "abc", ",", true, true, 1},
+        {"x,abc", "abc", ",", true, true, 2},
+        {"xabc,abcx,abc", "abc", ",", false, true, 3},
+        {"a b,a", "a", ",", false, true, 2},
+        {"a,,b", ",", ",", false, true, 0},
+        {"a, ,b", " ", ",", true, true, 2},
+        {"a,   ,b", "  ", ",", false, true, 2},               // blanks only trims to empty
+        {"a, b", " b", ",", true, true, 2},
+        {"a  b", "b", " ", false, true, 3},                   // the blank is the delimiter
+        {"a  b", "", " ", false, true, 2},
+        {"a, b ,c", "b", ", ", false, true, 0},               // "b ,c" is one item
+        {"a, b, c", "c", ", ", false, true, 3},
+        // Delimiters of more bytes, overlapping themselves: found from the left.
+        {"aaab", "b", "aa", false, true, 0},                  // "", "ab"
+        {"aaab", "ab", "aa", false, true, 2},
+        {"aaaab", "b", "aa", false, true, 3},
+        {"abab", "b", "aba", false, true, 2},
+        {"x:y::y", "y", "::", false, true, 2},
+        {"x:::y", ":y", "::", false, true, 2},
+        {"x||y||", "", "||", false, true, 3},
+        // Items standing across blocks of sixteen bytes.
+        {"0123456789abcd,target,0123456789", "target", ",", false, true, 2},
+        {"0123456789abcde,target,0123456789abcdef", "TARGET", ",", false, false, 2},
+        {"0123456789abcdef,target,z", "target", ",", false, true, 2},
+        {"0123456789abcdefghijklmnopqrstu,x", "x", ",", false, true, 2},
+        {"0123456789abcdefghijklmnopqrstuv", "UV", "ST", false, false, 2},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ISSTRINGINDELIMITEDSTRING(c.list, c.item, c.delimiter, c.keep_blanks, c.case_sensitive), c.want)
             << c.list << " ? " << c.item << " keep " << c.keep_blanks << " case " << c.case_sensitive;
+}
+
+// The item looked for the plain way, every item walked in turn: list and
+// item upper-cased unless case-sensitive, then each item and the item
+// sought compared without their outer blanks unless they are kept.
+int32_t find_by_walking(std::string_view list, std::string_view item, std::string_view delimiter, bool keep_blanks,
+                        bool case_sensitive) {
+    const std::string_view d = delimiter.empty() ? "," : delimiter;
+    const std::string l = case_sensitive ? std::string(list) : UPPERCASETEXT(list);
+    const std::string i = case_sensitive ? std::string(item) : UPPERCASETEXT(item);
+    auto trimmed = [&](std::string_view t) {
+        while (!keep_blanks && !t.empty() && t.front() == ' ') t.remove_prefix(1);
+        while (!keep_blanks && !t.empty() && t.back() == ' ') t.remove_suffix(1);
+        return t;
+    };
+    std::size_t at = 0;
+    for (int32_t number = 1;; ++number) {
+        const std::size_t hit = l.find(d, at);
+        if (trimmed(std::string_view(l).substr(at, hit == std::string::npos ? hit : hit - at)) == trimmed(i))
+            return number;
+        if (hit == std::string::npos) return 0;
+        at = hit + d.size();
+    }
+}
+
+// Lists of short pieces (letters of both cases, code-page letters and
+// their capitals, blanks, bytes of the delimiters), long enough to cross
+// several blocks of sixteen bytes, searched for pieces and parts of them.
+TEST(Lists, FindingAnItemAgreesWithWalkingEveryItem) {
+    const std::string_view pieces[] = {"a", "A", "ab", "aB", " a ", "  ", "", "\x84", "\x8E" "b", "x", "X",
+                                       "aa", "ba", ",", ";", "b a", "item", "ITEM ", "\x87", "\x80", ": "};
+    const std::string_view delimiters[] = {"", ",", ";", " ", "x", "X", "a", "\x84", "\x8E", "aa", "ab",
+                                           "aba", ", ", " | ", "||", "::"};
+    uint32_t seed = 2512;
+    auto draw = [&](std::size_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return std::size_t(seed >> 8) % n;
+    };
+    int found = 0;
+    for (int run = 0; run < 40000; ++run) {
+        const std::string_view delimiter = delimiters[draw(std::size(delimiters))];
+        std::string list;
+        std::string_view item = pieces[draw(std::size(pieces))];  // in the list or not
+        for (std::size_t k = draw(16); k-- > 0;) {
+            const std::string_view piece = pieces[draw(std::size(pieces))];
+            if (draw(k + 1) == 0) item = piece;
+            list += piece;
+            if (k > 0) list += draw(4) != 0 ? delimiter : pieces[draw(std::size(pieces))];
+        }
+        if (draw(3) == 0) {  // a part of the list
+            const std::size_t at = draw(list.size() + 1);
+            item = std::string_view(list).substr(at, draw(list.size() - at + 1));
+        }
+        const bool keep_blanks = draw(2) == 0, case_sensitive = draw(2) == 0;
+        const int32_t want = find_by_walking(list, item, delimiter, keep_blanks, case_sensitive);
+        found += want != 0;
+        // The list alone in its memory, so that a read past it shows.
+        const std::unique_ptr<char[]> alone(new char[list.size()]);
+        std::copy(list.begin(), list.end(), alone.get());
+        const std::string_view in(alone.get(), list.size());
+        ASSERT_EQ(ISSTRINGINDELIMITEDSTRING(in, item, delimiter, keep_blanks, case_sensitive), want)
+            << '"' << list << "\" ? \"" << item << "\" in \"" << delimiter << "\" keep " << keep_blanks << " case "
+            << case_sensitive;
+    }
+    EXPECT_GT(found, 10000);  // the spread finds items as well as misses them
+    EXPECT_LT(found, 30000);
 }
 
 TEST(Lists, RemovingRebuildsTheList) {
