@@ -44,67 +44,116 @@ int32_t to_position(int64_t p) {
 
 std::size_t leading_blanks(std::string_view text) { return text.size() - TRIMLEFTBLANKS(text).size(); }
 
-// Which words of an entry could be unit words: by first byte, a bit per
-// word length. A padded designator " W " can only occur in the entry where a
-// word equal to W follows a blank, so a designator whose first byte and length
-// match no such word need not be searched for.
-class WordIndex {
+// Every pass's designators by the words they can equal: by length (all are
+// shorter than 16 bytes) and first byte, each with its pass and its index in
+// the pass's order.
+class DesignatorIndex {
 public:
-    explicit WordIndex(std::string_view entry) {
-        std::size_t i = 0;
-        while (i < entry.size()) {
-            if (entry[i] == ' ') {
-                ++i;
-                continue;
-            }
-            const std::size_t begin = i;
-            while (i < entry.size() && entry[i] != ' ') ++i;
-            const std::size_t size = i - begin;
-            if (begin > 0 && size < 16) lengths_[static_cast<unsigned char>(entry[begin])] |= uint16_t(1u << size);
+    struct Candidate {
+        std::string_view word;
+        uint8_t pass;
+        uint8_t index;
+    };
+
+    DesignatorIndex() {
+        // Counted per key, then laid out key after key.
+        std::array<uint8_t, kKeys + 1> count{};
+        for_each([&](std::size_t key, const Candidate&) { ++count[key]; });
+        uint8_t at = 0;
+        for (std::size_t key = 0; key < kKeys; ++key) {
+            begin_[key] = at;
+            at = static_cast<uint8_t>(at + count[key]);
         }
+        begin_[kKeys] = at;
+        std::array<uint8_t, kKeys> filled{};
+        for_each([&](std::size_t key, const Candidate& c) { candidates_[begin_[key] + filled[key]++] = c; });
     }
-    // Whether any word of the entry (after its first) begins with byte c.
-    bool has_first(char c) const { return lengths_[static_cast<unsigned char>(c)] != 0; }
-    bool may_hold(std::string_view word) const {
-        return word.size() < 16 && (lengths_[static_cast<unsigned char>(word.front())] >> word.size() & 1u) != 0;
+
+    // The designators a word of the entry equals (at most one per pass).
+    std::span<const Candidate> equal_to(std::string_view word) const {
+        if (word.size() >= 16) return {};
+        const std::size_t key = word.size() << 8 | static_cast<unsigned char>(word.front());
+        return {candidates_.data() + begin_[key], static_cast<std::size_t>(begin_[key + 1] - begin_[key])};
     }
 
 private:
-    std::array<uint16_t, 256> lengths_{};
-};
+    static constexpr std::size_t kKeys = 16 * 256;
+    static constexpr std::size_t kMost = 128;
 
-// The bytes the unit words of each pass begin with, each once: a pass none
-// of whose first bytes begins a word of the entry has nothing to find.
-struct PassFirstBytes {
-    std::array<std::array<char, 8>, std::size(detail::kUnitPasses)> bytes{};
-    std::array<std::size_t, std::size(detail::kUnitPasses)> count{};
-    PassFirstBytes() {
+    template <class F>
+    static void for_each(F&& f) {
         for (std::size_t i = 0; i < std::size(detail::kUnitPasses); ++i) {
             const detail::UnitPass& pass = detail::kUnitPasses[i];
+            uint8_t index = 0;
             for (const std::string_view word : detail::designators(pass.system, pass.unit)) {
-                const auto first = bytes[i].begin();
-                const auto last = first + static_cast<std::ptrdiff_t>(count[i]);
-                if (std::find(first, last, word.front()) != last) continue;
-                if (count[i] == bytes[i].size()) {  // too many to tell apart: the pass is always walked
-                    count[i] = 0;
-                    break;
-                }
-                bytes[i][count[i]++] = word.front();
+                // Unit words are short: none is 16 bytes, and there are far fewer than kMost.
+                f(word.size() << 8 | static_cast<unsigned char>(word.front()),
+                  Candidate{word, static_cast<uint8_t>(i), index++});
             }
         }
     }
-    bool may_find(std::size_t pass, const WordIndex& words) const {
-        if (count[pass] == 0) return true;
-        for (std::size_t k = 0; k < count[pass]; ++k)
-            if (words.has_first(bytes[pass][k])) return true;
-        return false;
+
+    std::array<uint8_t, kKeys + 1> begin_{};
+    std::array<Candidate, kMost> candidates_{};
+};
+
+// Where each pass's unit word stands in the entry: for each pass, its first
+// designator (in the pass's order) that the entry holds as a word after a
+// blank, and the position of that blank where the word first occurs. This
+// is what searching the entry for " WORD " designator after designator
+// finds: a designator holds no blank, so " WORD " occurs exactly where a
+// whole word after a blank equals WORD. One walk over the words does it for
+// every pass.
+struct UnitWordHits {
+    static constexpr uint8_t kNone = 0xFF;
+    std::array<uint8_t, std::size(detail::kUnitPasses)> index;
+    std::array<std::size_t, std::size(detail::kUnitPasses)> blank;
+
+    explicit UnitWordHits(std::string_view entry) {
+        static const DesignatorIndex designators;
+        index.fill(kNone);
+        // The first word has no blank before it (the entry is trimmed).
+        std::size_t i = entry.find(' ');
+        while (i < entry.size()) {
+            while (i < entry.size() && entry[i] == ' ') ++i;
+            const std::size_t begin = i;
+            while (i < entry.size() && entry[i] != ' ') ++i;
+            if (i == begin) break;
+            const std::string_view word = entry.substr(begin, i - begin);
+            for (const DesignatorIndex::Candidate& c : designators.equal_to(word)) {
+                // The earliest word equal to a designator stays; a designator
+                // earlier in its pass's order replaces it.
+                if (c.index < index[c.pass] && c.word == word) {
+                    index[c.pass] = c.index;
+                    blank[c.pass] = begin - 1;
+                }
+            }
+        }
     }
 };
 
+// numerator / denominator divided in extended precision and rounded to
+// single, infinity for a zero denominator. With a denominator below 2^31 the
+// extended quotient never lands on a tie between singles unless the exact
+// quotient does (a run of 39 equal bits after the 25th would need a
+// remainder below denominator / 2^39, that is 0), so it is the correctly
+// rounded quotient: for parts that singles hold exactly (up to 2^24) one
+// single division gives it.
+float fraction_value(int32_t numerator, int32_t denominator) {
+    if (denominator == 0) return std::numeric_limits<float>::infinity();
+    constexpr int32_t kExactInSingle = 1 << 24;
+    if (numerator >= 0 && numerator <= kExactInSingle && denominator > 0 && denominator <= kExactInSingle)
+        return static_cast<float>(numerator) / static_cast<float>(denominator);
+    return static_cast<float>(static_cast<long double>(numerator) / denominator);
+}
+
 float to_inches(const detail::UnitPass& pass, float amount) {
-    const long double scaled = static_cast<long double>(amount) * pass.factor;
-    if (pass.system == SYSTEMMETRIC) return MILLIMETERSTOINCHES(static_cast<float>(scaled));
-    return static_cast<float>(scaled);
+    // Every factor is a whole number below 2^10, so the product of a single
+    // and the factor is exact in double precision as in extended: rounded
+    // to single once, the same either way.
+    const auto scaled = static_cast<float>(static_cast<double>(amount) * static_cast<double>(pass.factor));
+    if (pass.system == SYSTEMMETRIC) return MILLIMETERSTOINCHES(scaled);
+    return scaled;
 }
 
 }  // namespace
@@ -404,8 +453,7 @@ float detail::read_number_before(int32_t system, std::string_view text, int32_t 
                 denominator_last = denominator_end - 1;
                 const int32_t numerator = fraction_run_value(u.substr(numerator_start, slash - numerator_start));
                 const int32_t denominator = fraction_run_value(u.substr(slash + 1, denominator_end - slash - 1));
-                f = denominator == 0 ? std::numeric_limits<float>::infinity()
-                                     : static_cast<float>(static_cast<long double>(numerator) / denominator);
+                f = fraction_value(numerator, denominator);
                 cut_at = n - 1 - denominator_last;
                 cut_size = denominator_last + 1 - numerator_start;
             }
@@ -432,7 +480,13 @@ float detail::read_number_before(int32_t system, std::string_view text, int32_t 
     // Where the value stands: from the first to the last character read.
     set_read_positions([&](std::size_t k) { return core_size - static_cast<int64_t>(k); }, fraction, cut_at, cut_size,
                        rest_lead, run, start, end);
-    return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(std::string_view(number, run)));
+    const std::string_view whole(number, run);
+    // f + the whole number in extended precision, rounded to single once
+    // (in double precision where that sum is exact).
+    double sum = f;
+    if (uint32_t value = 0; detail::small_whole_number(whole, value) && detail::add_exactly(sum, value))
+        return static_cast<float>(sum);
+    return static_cast<float>(static_cast<long double>(f) + TEXTTONUMBER(whole));
 }
 
 float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32_t& error_start,
@@ -456,36 +510,27 @@ float CONVERTTEXTSTRINGVALUETOINCHES(std::string_view text, float maximum, int32
     float slots[4] = {0, 0, 0, 0};
     int32_t s = 0;
     int32_t e = 0;
-    const WordIndex words(entry);
-    static const PassFirstBytes first_bytes;
+    const UnitWordHits hits(entry);
     for (std::size_t i = 0; i < std::size(detail::kUnitPasses); ++i) {
+        if (hits.index[i] == UnitWordHits::kNone) continue;
         const detail::UnitPass& pass = detail::kUnitPasses[i];
-        if (!first_bytes.may_find(i, words)) continue;
-        for (const std::string_view word : detail::designators(pass.system, pass.unit)) {
-            if (!words.may_hold(word)) continue;
-            // The first " WORD " in T, as FINDTEXT from position 1 finds it.
-            char padded[32];
-            if (word.size() + 2 > sizeof padded) continue;  // longer than any unit word
-            padded[0] = ' ';
-            std::memcpy(padded + 1, word.data(), word.size());
-            padded[word.size() + 1] = ' ';
-            const std::size_t hit = entry.find(std::string_view(padded, word.size() + 2));
-            if (hit == std::string::npos) continue;
-            const auto p = static_cast<int32_t>(hit + 1);
-            const float v = detail::read_number_before(pass.system, entry, p - 1, s, e);
-            // The number is checked as written, in its own unit.
-            if (maximum > 0 && v > maximum) {
-                error_start = s;
-                error_end = e;
-                return static_cast<float>(pass.error_code);
-            }
-            slots[pass.unit] = to_inches(pass, v);
-            break;
+        const float v = detail::read_number_before(pass.system, entry, static_cast<int32_t>(hits.blank[i]), s, e);
+        // The number is checked as written, in its own unit.
+        if (maximum > 0 && v > maximum) {
+            error_start = s;
+            error_end = e;
+            return static_cast<float>(pass.error_code);
         }
+        slots[pass.unit] = to_inches(pass, v);
     }
-    // Summed in slot order in extended precision, rounded to single once.
+    // Summed in slot order in extended precision, rounded to single once
+    // (in double precision where that sum is exact).
+    double sum = 0;
+    bool exact = true;
+    for (const float slot : slots) exact &= detail::add_exactly(sum, slot);
+    if (exact) return static_cast<float>(sum);
     long double total = 0;
-    for (float slot : slots) total += static_cast<long double>(slot);
+    for (const float slot : slots) total += static_cast<long double>(slot);
     return static_cast<float>(total);
 }
 

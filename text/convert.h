@@ -43,6 +43,32 @@ std::string number_text(long double value, int digits);
 // directly, which is what lists of numbers and fractions need per item.
 void append_whole_number(std::string& out, int64_t value);
 
+// TEXTTONUMBER of one to nine plain digits, the measurement readers' common
+// case: the digits' integer, exactly. False for any other text.
+inline bool small_whole_number(std::string_view text, uint32_t& value) {
+    if (text.empty() || text.size() > 9) return false;
+    uint32_t v = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + uint32_t(c - '0');
+    }
+    value = v;
+    return true;
+}
+
+// Adds b to sum in double precision; true when the sum is exact (the
+// TwoSum error term is 0; an infinity or NaN gives false). Sums that stay
+// exact in double precision are exact in extended precision too, so
+// rounding them to single once gives what the extended sum gives, without
+// the x87 unit.
+inline bool add_exactly(double& sum, double b) {
+    const double t = sum + b;
+    const double b_part = t - sum;
+    const double error = (sum - (t - b_part)) + (b - b_part);
+    sum = t;
+    return error == 0;
+}
+
 }  // namespace detail
 
 // Formats with a picture mask; only ".######" is used by the library.

@@ -341,14 +341,9 @@ Decimal detail::single_record(float value, int digits) {
 
 long double TEXTTONUMBER(std::string_view text) {
     const size_t n = text.size();
-    // Up to nine plain digits, the common case of the measurement readers:
-    // their integer, exactly what the general reading below gives.
-    if (n > 0 && n <= 9) {
-        uint32_t value = 0;
-        size_t i = 0;
-        while (i < n && text[i] >= '0' && text[i] <= '9') value = value * 10 + uint32_t(text[i++] - '0');
-        if (i == n) return static_cast<long double>(value);
-    }
+    // Up to nine plain digits: their integer, exactly what the general
+    // reading below gives.
+    if (uint32_t value = 0; detail::small_whole_number(text, value)) return static_cast<long double>(value);
     size_t i = 0;
     while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
     if (i < n && text[i] == '&') return read_based(text, i + 1);

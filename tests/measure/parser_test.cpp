@@ -10,6 +10,7 @@
 
 #include "measure/formatter.h"
 #include "measure/units.h"
+#include "text/convert.h"
 
 namespace {
 
@@ -212,6 +213,13 @@ TEST(ParserInches, EntriesWithFractions) {
         {"4 1/2 \" 6 '", 76.5f},  {"6 ' 4 1/2 \" 1/4 yd", 85.5f},
         // a zero denominator gives an infinite amount
         {"1/0 in", std::numeric_limits<float>::infinity()},
+        // fraction and number summed in extended precision: 2^29 + 32 is a tie
+        // between singles that the 4.7e-10 decides upward (rounded to double
+        // first, the tie would go to even, 2^29)
+        {"536870944 1/2147483647 in", 536870976.0f},
+        // a numerator too large for a single, divided exactly and rounded once
+        // (16777220 / 7, from the numerator as a single, would give 2396745.75)
+        {"16777219/7 in", 2396745.5f},
     };
     for (const Case& c : cases) EXPECT_EQ(bits(inches(c.text)), bits(c.want)) << "'" << c.text << "'";
 }
@@ -308,6 +316,57 @@ TEST(ParserInches, LinearOnSixteenMebibytes) {
     EXPECT_EQ(bits(inches(text)), bits(static_cast<float>(63.0 + static_cast<double>(wqj::MILLIMETERSTOINCHES(4)))));
     std::string digits(16 * 1024 * 1024, '7');
     EXPECT_EQ(inches(digits + " in", 12), -6.0f);
+}
+
+// The entry read the long way: each pass's designators in order, the first
+// " WORD " of the upper-cased entry searched for, and the number read
+// backward before it.
+float inches_by_search(std::string_view text, float maximum, int32_t& start, int32_t& end) {
+    std::string entry(wqj::detail::trim_blanks(text));
+    if (entry.empty()) return 0;
+    wqj::detail::upper_case_in_place(entry.data(), entry.size());
+    entry += ' ';
+    float slots[4] = {0, 0, 0, 0};
+    for (const wqj::detail::UnitPass& pass : wqj::detail::kUnitPasses) {
+        for (const std::string_view word : wqj::detail::designators(pass.system, pass.unit)) {
+            const std::size_t hit = entry.find(" " + std::string(word) + " ");
+            if (hit == std::string::npos) continue;
+            const float v = wqj::GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(pass.system, entry,
+                                                                          static_cast<int32_t>(hit), -1, start, end);
+            if (maximum > 0 && v > maximum) return static_cast<float>(pass.error_code);
+            const auto scaled = static_cast<float>(static_cast<long double>(v) * pass.factor);
+            slots[pass.unit] = pass.system == wqj::SYSTEMMETRIC ? wqj::MILLIMETERSTOINCHES(scaled) : scaled;
+            break;
+        }
+    }
+    long double total = 0;
+    for (const float slot : slots) total += static_cast<long double>(slot);
+    return static_cast<float>(total);
+}
+
+TEST(ParserInches, SeededEntriesReadAsSearchingEachDesignatorInTurn) {
+    const char* const pieces[] = {"6",  "12", "1/2", "3\\4", ".5", "'",    "\"",  "''",  "ft", "FEET", "feet.", "F",
+                                  "in", "I.", "IN.", "yd",    "Y",  "m",    "M.",   "mm",  "cm", "DEC",  "D.M.",  "x",
+                                  "-",  "mmm", "inn", "6FT",  "IN4", "1/0", "999999999", "16777217/3", "1/2147483647",
+                                  ".0000000237", "1234567890"};
+    uint32_t seed = 25;
+    for (int i = 0; i < 100000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        std::string text;
+        for (uint32_t n = seed % 9; n > 0; --n) {
+            seed = seed * 1664525u + 1013904223u;
+            text += pieces[(seed >> 8) % std::size(pieces)];
+            text.append((seed >> 20) % 3, ' ');
+        }
+        const float maximum = (seed >> 24) % 4 == 0 ? 10.0f : 0.0f;
+        int32_t s1 = kUnset, e1 = kUnset, s2 = kUnset, e2 = kUnset;
+        const float want = inches_by_search(text, maximum, s1, e1);
+        ASSERT_EQ(bits(wqj::CONVERTTEXTSTRINGVALUETOINCHES(text, maximum, s2, e2)), bits(want)) << "[" << text << "]";
+        if (want < 0) {
+            ASSERT_EQ(s2, s1) << "[" << text << "]";
+            ASSERT_EQ(e2, e1) << "[" << text << "]";
+        }
+    }
 }
 
 // ---- number by position -----------------------------------------------------
