@@ -97,6 +97,14 @@ private:
     std::array<Candidate, kMost> candidates_{};
 };
 
+// Two words of the same length and first byte: whether the rest agrees.
+// Unit words are short; most are one or two bytes.
+inline bool equal_after_first(std::string_view a, std::string_view b) {
+    for (std::size_t k = 1; k < a.size(); ++k)
+        if (a[k] != b[k]) return false;
+    return true;
+}
+
 // Where each pass's unit word stands in the entry: for each pass, its first
 // designator (in the pass's order) that the entry holds as a word after a
 // blank, and the position of that blank where the word first occurs. This
@@ -113,7 +121,8 @@ struct UnitWordHits {
         static const DesignatorIndex designators;
         index.fill(kNone);
         // The first word has no blank before it (the entry is trimmed).
-        std::size_t i = entry.find(' ');
+        std::size_t i = 0;
+        while (i < entry.size() && entry[i] != ' ') ++i;
         while (i < entry.size()) {
             while (i < entry.size() && entry[i] == ' ') ++i;
             const std::size_t begin = i;
@@ -123,7 +132,7 @@ struct UnitWordHits {
             for (const DesignatorIndex::Candidate& c : designators.equal_to(word)) {
                 // The earliest word equal to a designator stays; a designator
                 // earlier in its pass's order replaces it.
-                if (c.index < index[c.pass] && c.word == word) {
+                if (c.index < index[c.pass] && equal_after_first(c.word, word)) {
                     index[c.pass] = c.index;
                     blank[c.pass] = begin - 1;
                 }
@@ -149,9 +158,8 @@ float fraction_value(int32_t numerator, int32_t denominator) {
 
 float to_inches(const detail::UnitPass& pass, float amount) {
     // Every factor is a whole number below 2^10, so the product of a single
-    // and the factor is exact in double precision as in extended: rounded
-    // to single once, the same either way.
-    const auto scaled = static_cast<float>(static_cast<double>(amount) * static_cast<double>(pass.factor));
+    // and the factor is exact in double precision: rounded to single once.
+    const auto scaled = static_cast<float>(static_cast<double>(amount) * pass.factor);
     if (pass.system == SYSTEMMETRIC) return MILLIMETERSTOINCHES(scaled);
     return scaled;
 }

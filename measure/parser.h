@@ -29,7 +29,7 @@ struct UnitPass {
     int32_t unit;
     int32_t system;
     int32_t error_code;
-    long double factor;  // inches per unit (imperial) or millimetres per unit (metric)
+    int32_t factor;  // inches per unit (imperial) or millimetres per unit (metric)
 };
 
 // Unit index 0, then 2, then 1, then 3; imperial before metric, so the metric

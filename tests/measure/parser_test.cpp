@@ -334,7 +334,7 @@ float inches_by_search(std::string_view text, float maximum, int32_t& start, int
             const float v = wqj::GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(pass.system, entry,
                                                                           static_cast<int32_t>(hit), -1, start, end);
             if (maximum > 0 && v > maximum) return static_cast<float>(pass.error_code);
-            const auto scaled = static_cast<float>(static_cast<long double>(v) * pass.factor);
+            const auto scaled = static_cast<float>(static_cast<long double>(v) * static_cast<long double>(pass.factor));
             slots[pass.unit] = pass.system == wqj::SYSTEMMETRIC ? wqj::MILLIMETERSTOINCHES(scaled) : scaled;
             break;
         }
