@@ -24,11 +24,45 @@ namespace {
 // in the 4 bytes before the payload; two NUL bytes follow it.
 constexpr std::size_t kPrefix = 4;
 
+// Short host strings, the most common results, come from blocks of one size
+// that each thread keeps a few of when they are freed (as OLE keeps freed
+// strings for reuse): allocating and freeing one is then a few steps, not
+// a trip through the heap. A block that does not fit goes back to the heap.
+constexpr std::size_t kShortBlock = 64;
+constexpr std::size_t kBlocksKept = 16;
+
+class ShortBlocks {
+public:
+    ShortBlocks() = default;
+    ShortBlocks(const ShortBlocks&) = delete;
+    ShortBlocks& operator=(const ShortBlocks&) = delete;
+    ~ShortBlocks() {
+        while (count_ > 0) std::free(kept_[--count_]);
+    }
+    void* take() { return count_ > 0 ? kept_[--count_] : std::malloc(kShortBlock); }
+    void give_back(void* block) {
+        if (count_ < kBlocksKept)
+            kept_[count_++] = block;
+        else
+            std::free(block);
+    }
+
+private:
+    void* kept_[kBlocksKept] = {};
+    std::size_t count_ = 0;
+};
+
+thread_local ShortBlocks short_blocks;
+
+// The size of the block holding a host string of `length` bytes.
+constexpr std::size_t block_size(uint32_t length) { return kPrefix + std::size_t{length} + 2; }
+
 char* allocate_raw(const char* bytes, uint32_t length, bool zero_fill = true) {
 #ifdef WQJ_FAULT_INJECTION
     if (wqj_fault_allocation_fails()) return nullptr;
 #endif
-    auto* block = static_cast<unsigned char*>(std::malloc(kPrefix + std::size_t{length} + 2));
+    const std::size_t size = block_size(length);
+    auto* block = static_cast<unsigned char*>(size <= kShortBlock ? short_blocks.take() : std::malloc(size));
     if (block == nullptr) return nullptr;
     for (std::size_t i = 0; i < kPrefix; ++i) block[i] = static_cast<unsigned char>(length >> (8 * i));
     char* payload = reinterpret_cast<char*>(block + kPrefix);
@@ -138,7 +172,12 @@ std::string_view host_string_bytes(const char* host_string) {
 }
 
 void free_host_string(char* host_string) {
-    if (host_string != nullptr) std::free(host_string - kPrefix);
+    if (host_string == nullptr) return;
+    void* block = host_string - kPrefix;
+    if (block_size(byte_length(host_string)) <= kShortBlock)
+        short_blocks.give_back(block);
+    else
+        std::free(block);
 }
 
 void message_box(std::string_view text, std::string_view caption) {

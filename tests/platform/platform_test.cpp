@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
 #ifndef _WIN32
 #  include "platform/posix/standin.h"
@@ -29,6 +31,36 @@ TEST(HostStrings, OleLayoutAndNullForEmptyText) {
     free_host_string(s);
     free_host_string(nullptr);
     EXPECT_TRUE(host_string_bytes(nullptr).empty());
+}
+
+TEST(HostStrings, FreedStringsComeBackWithTheirOwnLayout) {
+    // Lengths on both sides of 58 bytes (the longest that a 64-byte block
+    // holds with its prefix and NULs), freed and asked for again in turn;
+    // the last one freed by another thread.
+    const uint32_t lengths[] = {1, 16, 57, 58, 59, 200, 58, 3};
+    for (int round = 0; round < 3; ++round) {
+        std::vector<char*> held;
+        for (int k = 0; k < 20; ++k) {
+            for (const uint32_t length : lengths) {
+                const std::string text(length, static_cast<char>('a' + (k + round) % 26));
+                char* s = allocate_host_string(text);
+                ASSERT_NE(s, nullptr);
+                uint32_t prefix = 0;
+                std::memcpy(&prefix, s - 4, 4);
+                EXPECT_EQ(prefix, length);
+                EXPECT_EQ(host_string_bytes(s), text);
+                EXPECT_EQ(s[length], '\0');
+                EXPECT_EQ(s[length + 1], '\0');
+                held.push_back(s);
+            }
+        }
+        for (char* s : held) free_host_string(s);
+    }
+    char* moved = allocate_host_string("moved");
+    std::thread([moved] { free_host_string(moved); }).join();
+    char* again = allocate_host_string("again");
+    EXPECT_EQ(host_string_bytes(again), "again");
+    free_host_string(again);
 }
 
 TEST(Time, TickCountMovesForward) {
