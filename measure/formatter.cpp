@@ -227,7 +227,12 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
                            int32_t places) {
     // places is the largest denominator with fractions, else the decimals.
     const bool fractions = system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL;
-    MeasurementParts p = GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
+    // With decimals, the fractional inch's record comes with the imperial
+    // parts where the split's integers tell it.
+    detail::Decimal small_record;
+    MeasurementParts p = system != SYSTEMMETRIC && !fractions
+                             ? detail::imperial_parts(inches, places, small_record)
+                             : GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
     // Imperial: the layout of the style. Codes outside the styles have
     // neither labels nor a separator.
     static constexpr Layout kNoLayout;
@@ -323,7 +328,8 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     TextCursor out = text.cursor();
     auto append_small_text = [&] {
         if (small_decimals) {
-            out = append_decimal_small_text(out, p.small);
+            out = small_record.digits != 0 ? append_decimal(out, small_record, 7, detail::Form::Plain, 80)
+                                           : append_decimal_small_text(out, p.small);
         } else if (!fraction.empty()) {
             out.append(' ');
             out.append(fraction);

@@ -47,7 +47,7 @@ float nearest_single(uint64_t r, int decimals) {
 // (2^-24 * 6.71 * 10^6 < 0.4); the single's seven digits then round back to
 // r's, unless x is a power of ten that the single lies just below. Leaves
 // the record without digits otherwise.
-void decimal_feet_record(uint64_t r, int32_t decimals, detail::Decimal& record) {
+void nearest_single_record(uint64_t r, int32_t decimals, detail::Decimal& record) {
     if (r == 0 || r >= kPowersOfTen[7]) return;
     const int k = detail::decimal_length(r);
     if (r * kPowersOfTen[7 - k] >= 6710000 || r == kPowersOfTen[k - 1]) return;
@@ -85,7 +85,10 @@ namespace {
 // precision gives. Returns false (parts untouched) outside these cases.
 // No step here raises a floating-point flag, which keeps the export's
 // floating-point guard from having to clear one.
-[[gnu::always_inline]] inline bool imperial_in_integers(float inches, int32_t places, MeasurementParts& p) {
+// With `rounded`, also r where the fractional inch was rounded to decimals
+// (left as it is otherwise).
+[[gnu::always_inline]] inline bool imperial_in_integers(float inches, int32_t places, MeasurementParts& p,
+                                                       uint64_t* rounded = nullptr) {
     if (!(inches >= 0x1p-17f && inches < 0x1p20f)) return false;
     uint32_t bits = 0;
     std::memcpy(&bits, &inches, sizeof bits);
@@ -109,6 +112,7 @@ namespace {
             const uint64_t half = kOne >> 1;
             if (below > half || (below == half && (r & 1) != 0)) ++r;
             small = nearest_single(r, places);
+            if (rounded != nullptr) *rounded = r;
         } else {
             return false;
         }
@@ -206,6 +210,15 @@ MeasurementParts GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float 
     return p;
 }
 
+MeasurementParts detail::imperial_parts(float inches, int32_t places, Decimal& small_record) {
+    MeasurementParts p;
+    uint64_t r = 0;
+    if (!imperial_in_integers(inches, places, p, &r)) return imperial_parts_by_steps(inches, places);
+    // The fractional inch is the single nearest r / 10^places.
+    if (r != 0) nearest_single_record(r, places, small_record);
+    return p;
+}
+
 MeasurementParts detail::metric_parts_by_steps(float inches, int32_t places) {
     // Whole metres and whole millimetres beyond them, truncated.
     MeasurementParts p;
@@ -271,7 +284,7 @@ namespace {
             ++r;
         }
         feet = nearest_single(r, decimals);
-        if (record != nullptr) decimal_feet_record(r, decimals, *record);
+        if (record != nullptr) nearest_single_record(r, decimals, *record);
         return true;
     }
     if (decimals < 16) return false;

@@ -27,6 +27,11 @@ struct Decimal;
 // Imperial parts, in integers for typed lengths (2^-17 to 2^20 inches).
 bool imperial_parts_in_integers(float inches, int32_t places, MeasurementParts& p);
 MeasurementParts imperial_parts_by_steps(float inches, int32_t places);
+// The imperial parts as GETINDIVIDUALMEASUREMENTVALUESFROMINCHES gives
+// them; with them, where the integers tell it, the record NUMBERTOTEXT
+// writes of the fractional inch with seven digits (its decimals as rounded),
+// left without digits otherwise.
+MeasurementParts imperial_parts(float inches, int32_t places, Decimal& small_record);
 // Metric parts, in integers from 2^-10 to 2^20 inches.
 bool metric_parts_in_integers(float inches, MeasurementParts& p);
 MeasurementParts metric_parts_by_steps(float inches, int32_t places);

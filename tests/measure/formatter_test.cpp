@@ -114,6 +114,18 @@ TEST(FormatterSplit, ImperialPartsInIntegersAreThoseOfTheSteps) {
             ASSERT_EQ(bits(got.big), bits(want.big)) << inches << " at " << places;
             ASSERT_EQ(bits(got.mid), bits(want.mid)) << inches << " at " << places;
             ASSERT_EQ(bits(got.small), bits(want.small)) << inches << " at " << places;
+            // The fractional inch's record, where the integers tell it, is
+            // written as the single's own.
+            wqj::detail::Decimal record;
+            const wqj::MeasurementParts with_record = wqj::detail::imperial_parts(inches, places, record);
+            ASSERT_EQ(bits(with_record.small), bits(want.small)) << inches << " at " << places;
+            if (record.digits != 0) {
+                char a[80], b[80];
+                const auto plain = wqj::detail::Form::Plain;
+                const std::size_t n = wqj::detail::write_decimal(record, 7, plain, a);
+                const std::size_t m = wqj::detail::write_decimal(wqj::detail::single_record(want.small, 7), 7, plain, b);
+                ASSERT_EQ(std::string_view(a, n), std::string_view(b, m)) << inches << " at " << places;
+            }
         }
     }
 }
