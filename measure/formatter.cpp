@@ -325,21 +325,26 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     const std::string_view small_label = measurement_label(system, small_kind, counted_inches);
     const bool big_blank = !big_label.empty() && big_kind != LABELFEETMARK;
     const bool small_blank = !small_label.empty() && small_kind != LABELINCHESMARK;
-    TextCursor out = text.cursor();
-    auto append_small_text = [&] {
+    // The cursor goes through the writers by value: none captures it, so it
+    // stays in registers.
+    auto append_small_text = [&](TextCursor to) {
         if (small_decimals) {
-            out = small_record.digits != 0 ? append_decimal(out, small_record, 7, detail::Form::Plain, 80)
-                                           : append_decimal_small_text(out, p.small);
-        } else if (!fraction.empty()) {
-            out.append(' ');
-            out.append(fraction);
+            return small_record.digits != 0 ? append_decimal(to, small_record, 7, detail::Form::Plain, 80)
+                                            : append_decimal_small_text(to, p.small);
         }
+        if (!fraction.empty()) {
+            to.append(' ');
+            to.append(fraction);
+        }
+        return to;
     };
-    auto append_small_label = [&] {
-        if (small_blank) out.append(' ');
-        out.append(small_label);
+    auto append_small_label = [&](TextCursor to) {
+        if (small_blank) to.append(' ');
+        to.append(small_label);
+        return to;
     };
 
+    TextCursor out = text.cursor();
     const bool inches_follow = inches_of_one_sign ? p.mid > 0 || p.small > 0
                                                   : static_cast<long double>(p.mid) + p.small > 0;
     if (p.big > 0) {
@@ -350,11 +355,10 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     }
     if (p.mid > 0) {
         out = append_part(out, p.mid);
-        if (p.small > 0) append_small_text();
-        append_small_label();
+        if (p.small > 0) out = append_small_text(out);
+        out = append_small_label(out);
     } else if (p.small > 0) {
-        append_small_text();
-        append_small_label();
+        out = append_small_label(append_small_text(out));
     }
     text.take(out);
     finish(text, small_label);
