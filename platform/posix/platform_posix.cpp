@@ -31,28 +31,47 @@ constexpr std::size_t kPrefix = 4;
 constexpr std::size_t kShortBlock = 64;
 constexpr std::size_t kBlocksKept = 16;
 
-class ShortBlocks {
-public:
-    ShortBlocks() = default;
-    ShortBlocks(const ShortBlocks&) = delete;
-    ShortBlocks& operator=(const ShortBlocks&) = delete;
-    ~ShortBlocks() {
-        while (count_ > 0) std::free(kept_[--count_]);
-    }
-    void* take() { return count_ > 0 ? kept_[--count_] : std::malloc(kShortBlock); }
-    void give_back(void* block) {
-        if (count_ < kBlocksKept)
-            kept_[count_++] = block;
-        else
-            std::free(block);
-    }
-
-private:
-    void* kept_[kBlocksKept] = {};
-    std::size_t count_ = 0;
+// The blocks a thread keeps: plain data, reached with one thread-local
+// look-up. Those a thread still keeps when it ends are freed then, by a
+// second thread-local object that a thread sets up the first time it keeps
+// one.
+struct ShortBlocks {
+    void* kept[kBlocksKept];
+    std::size_t count;
+    bool freed_at_exit;
 };
+thread_local ShortBlocks short_blocks{};
 
-thread_local ShortBlocks short_blocks;
+struct ShortBlocksAtExit {
+    ~ShortBlocksAtExit() {
+        while (short_blocks.count > 0) std::free(short_blocks.kept[--short_blocks.count]);
+    }
+};
+thread_local ShortBlocksAtExit short_blocks_at_exit;
+
+void* take_short_block() {
+    ShortBlocks& blocks = short_blocks;
+    return blocks.count > 0 ? blocks.kept[--blocks.count] : std::malloc(kShortBlock);
+}
+
+// The first block a thread keeps: touching the object that frees them
+// registers its destructor for the thread.
+[[gnu::noinline, gnu::cold]] void keep_first_short_block(void* block) {
+    static_cast<void>(&short_blocks_at_exit);
+    short_blocks.freed_at_exit = true;
+    short_blocks.kept[short_blocks.count++] = block;
+}
+
+void give_back_short_block(void* block) {
+    ShortBlocks& blocks = short_blocks;
+    if (blocks.count == kBlocksKept) {
+        std::free(block);
+    } else if (!blocks.freed_at_exit) [[unlikely]] {
+        keep_first_short_block(block);
+    } else {
+        blocks.kept[blocks.count++] = block;
+    }
+}
 
 // The size of the block holding a host string of `length` bytes.
 constexpr std::size_t block_size(uint32_t length) { return kPrefix + std::size_t{length} + 2; }
@@ -62,7 +81,7 @@ char* allocate_raw(const char* bytes, uint32_t length, bool zero_fill = true) {
     if (wqj_fault_allocation_fails()) return nullptr;
 #endif
     const std::size_t size = block_size(length);
-    auto* block = static_cast<unsigned char*>(size <= kShortBlock ? short_blocks.take() : std::malloc(size));
+    auto* block = static_cast<unsigned char*>(size <= kShortBlock ? take_short_block() : std::malloc(size));
     if (block == nullptr) return nullptr;
     for (std::size_t i = 0; i < kPrefix; ++i) block[i] = static_cast<unsigned char>(length >> (8 * i));
     char* payload = reinterpret_cast<char*>(block + kPrefix);
@@ -175,7 +194,7 @@ void free_host_string(char* host_string) {
     if (host_string == nullptr) return;
     void* block = host_string - kPrefix;
     if (block_size(byte_length(host_string)) <= kShortBlock)
-        short_blocks.give_back(block);
+        give_back_short_block(block);
     else
         std::free(block);
 }
