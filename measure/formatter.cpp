@@ -153,7 +153,9 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
             break;
         case FORMATMETERSWORDS:
         case FORMATMETERSABBREV:
-            if (static_cast<long double>(p.big) + p.mid > 0) {
+            // Parts of one sign sum above 0 exactly when one of them is
+            // above 0; only others are summed (in extended precision).
+            if (p.big >= 0 && p.mid >= 0 ? p.big > 0 || p.mid > 0 : static_cast<long double>(p.big) + p.mid > 0) {
                 out = append_decimal(out, detail::decimal_metres(p, places), 15);
                 out.append(' ');
                 // The word follows the whole metres: 1.5 m is "1.5 Meter".
@@ -227,18 +229,18 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
                            int32_t places) {
     // places is the largest denominator with fractions, else the decimals.
     const bool fractions = system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL;
-    // With decimals, the fractional inch's record comes with the imperial
-    // parts where the split's integers tell it.
-    detail::Decimal small_record;
-    MeasurementParts p = system != SYSTEMMETRIC && !fractions
-                             ? detail::imperial_parts(inches, places, small_record)
-                             : GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
     // Imperial: the layout of the style. Codes outside the styles have
     // neither labels nor a separator.
     static constexpr Layout kNoLayout;
     const Layout& layout =
         style >= 0 && style < static_cast<int32_t>(std::size(kImperialLayouts)) ? kImperialLayouts[style] : kNoLayout;
     const bool decimal_feet_style = system != SYSTEMMETRIC && layout.arrangement == Arrangement::DecimalFeet;
+    // Where the fractional inch is written with decimals, its record comes
+    // with the imperial parts where the split's integers tell it.
+    detail::Decimal small_record;
+    MeasurementParts p = system != SYSTEMMETRIC && !fractions && !decimal_feet_style
+                             ? detail::imperial_parts(inches, places, small_record)
+                             : GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, fractions ? kAllDecimals : places);
 
     // The fractional inch as text: a fraction (kept as text until written)
     // or decimals (written in place when their turn comes; they are never

@@ -323,19 +323,19 @@ float detail::decimal_feet_by_steps(const MeasurementParts& p, int32_t places) {
     return static_cast<float>(ROUNDTODIGITS((static_cast<long double>(p.small) + p.mid) / 12 + p.big, places));
 }
 
-detail::Decimal detail::decimal_metres(const MeasurementParts& p, int32_t places) {
-    Decimal record;
-    if (decimal_metres_in_integers(p, places, record)) return record;
-    return number_record(decimal_metres_by_steps(p, places), 15);
-}
+namespace {
 
 // The decimal metres in integers, for whole metres and millimetres (T
 // millimetres in all, below 2^30): the steps carry T / 1000 to within
 // 2^-60 of itself,
 // so to 3 or more decimals its 15 digits are those of T / 1000, and to
 // fewer, T / 10^(3 - places) rounds as the steps round it unless it is a tie
-// (then false, as for lengths outside that range).
-bool detail::decimal_metres_in_integers(const MeasurementParts& p, int32_t places, Decimal& record) {
+// (then false, as for lengths outside that range). Written into its
+// callers, so that the record stays in registers: read back from memory as
+// a whole just after its fields were stored one by one, it would wait for
+// them.
+[[gnu::always_inline]] inline bool metres_in_integers(const MeasurementParts& p, int32_t places,
+                                                     detail::Decimal& record) {
     if (!(p.big >= 0 && p.big < 1e6f && p.mid >= 0 && p.mid < 1000)) return false;
     const auto metres = static_cast<uint32_t>(p.big);
     const auto millimetres = static_cast<uint32_t>(p.mid);
@@ -352,6 +352,18 @@ bool detail::decimal_metres_in_integers(const MeasurementParts& p, int32_t place
     }
     record = {r, -decimals, false};
     return true;
+}
+
+}  // namespace
+
+bool detail::decimal_metres_in_integers(const MeasurementParts& p, int32_t places, Decimal& record) {
+    return metres_in_integers(p, places, record);
+}
+
+detail::Decimal detail::decimal_metres(const MeasurementParts& p, int32_t places) {
+    Decimal record;
+    if (metres_in_integers(p, places, record)) return record;
+    return number_record(decimal_metres_by_steps(p, places), 15);
 }
 
 long double detail::decimal_metres_by_steps(const MeasurementParts& p, int32_t places) {
