@@ -13,6 +13,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "wqj_codes.h"
 #include "measure/fractions.h"
@@ -57,15 +58,16 @@ public:
 
     DesignatorIndex() {
         // Counted per key, then laid out key after key.
-        std::array<uint8_t, kKeys + 1> count{};
+        std::array<uint16_t, kKeys + 1> count{};
         for_each([&](std::size_t key, const Candidate&) { ++count[key]; });
-        uint8_t at = 0;
+        uint16_t at = 0;
         for (std::size_t key = 0; key < kKeys; ++key) {
             begin_[key] = at;
-            at = static_cast<uint8_t>(at + count[key]);
+            at = static_cast<uint16_t>(at + count[key]);
         }
         begin_[kKeys] = at;
-        std::array<uint8_t, kKeys> filled{};
+        candidates_.resize(at);
+        std::array<uint16_t, kKeys> filled{};
         for_each([&](std::size_t key, const Candidate& c) { candidates_[begin_[key] + filled[key]++] = c; });
     }
 
@@ -78,7 +80,6 @@ public:
 
 private:
     static constexpr std::size_t kKeys = 16 * 256;
-    static constexpr std::size_t kMost = 128;
 
     template <class F>
     static void for_each(F&& f) {
@@ -86,15 +87,15 @@ private:
             const detail::UnitPass& pass = detail::kUnitPasses[i];
             uint8_t index = 0;
             for (const std::string_view word : detail::designators(pass.system, pass.unit)) {
-                // Unit words are short: none is 16 bytes, and there are far fewer than kMost.
+                // Unit words are short: none is 16 bytes; a pass has a dozen.
                 f(word.size() << 8 | static_cast<unsigned char>(word.front()),
                   Candidate{word, static_cast<uint8_t>(i), index++});
             }
         }
     }
 
-    std::array<uint8_t, kKeys + 1> begin_{};
-    std::array<Candidate, kMost> candidates_{};
+    std::array<uint16_t, kKeys + 1> begin_{};
+    std::vector<Candidate> candidates_;
 };
 
 // Two words of the same length and first byte: whether the rest agrees.
