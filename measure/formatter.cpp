@@ -2,11 +2,14 @@
 // in the host's display styles.
 #include "measure/formatter.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <iterator>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "wqj_codes.h"
 #include "measure/fractions.h"
@@ -209,6 +212,117 @@ void metric_text(detail::FormattedLength& text, int32_t system, int32_t style, c
     finish(text, {});
 }
 
+// The typing path: an imperial style, a length from 2^-17 to 2^20 inches
+// and a fractional inch that the general route below would write without
+// carrying it into the inches. Each style is its own function here, its
+// labels and separator known where it is compiled, and the text is written
+// in one pass with nothing to trim but a fraction's leading blank. What it
+// writes is what format_inches_in_full writes, step for step; anything
+// else (a carry, the split's or the decimal feet's extended-precision
+// steps, a fraction that is no m / 2^k within the largest denominator)
+// returns false with the text untouched.
+template <int32_t kStyle>
+bool typed_imperial(detail::FormattedLength& text, bool fractions, float inches, int32_t places) {
+    constexpr Layout layout = kImperialLayouts[kStyle];
+    constexpr bool decimal_feet_style = layout.arrangement == Arrangement::DecimalFeet;
+    // The split in integers: whole feet, whole inches, the fractional inch.
+    detail::ImperialUnits u;
+    if (!detail::imperial_units(inches, u)) return false;
+    float small = 0;  // the fractional inch as the split stores it
+    detail::Decimal small_record;
+    uint32_t binary_m = 0, binary_d = 0;
+    if (u.fraction == 0) {
+    } else if (fractions) {
+        // Kept with every decimal, a single of the fraction's bits; written
+        // here only where it is m / 2^k (1 <= k <= 6) within the largest
+        // denominator, as fractional_inch_fraction writes it.
+        const int zeros = std::countr_zero(u.fraction);
+        const int k = detail::kInchFractionBits - zeros;
+        if (k > 6 || (int32_t{1} << k) > places) return false;
+        binary_m = static_cast<uint32_t>(u.fraction >> zeros);
+        binary_d = uint32_t{1} << k;
+        small = static_cast<float>(static_cast<double>(u.fraction) * 0x1p-40);
+    } else {
+        uint64_t r = 0;
+        if (!detail::fractional_inch_single(u.fraction, places, small, &r)) return false;
+        if (small >= 1) return false;  // rounded up to a whole inch: carried
+        if (r != 0 && !decimal_feet_style) detail::nearest_single_record(r, places, small_record);
+    }
+    const bool has_small = small > 0;
+
+    if constexpr (decimal_feet_style) {
+        float feet = 0;
+        detail::Decimal feet_record;
+        if (u.feet >= 32768 ||
+            !detail::decimal_feet_of_length(((u.feet * 12 + u.inches) << 44) + detail::small_in_feet_units(small),
+                                            places, feet, &feet_record))
+            return false;
+        TextCursor out = text.cursor();
+        if (feet > 0) {
+            out = feet_record.digits != 0 ? append_decimal(out, feet_record, 7) : append_part(out, feet);
+            if (layout.big_label != LABELFEETMARK) out.append(' ');
+            out.append(detail::measurement_label(SYSTEMIMPERIAL, layout.big_label, feet));
+        }
+        text.take(out);
+        return true;
+    } else {
+        uint64_t feet = u.feet;
+        uint64_t whole_inches = u.inches;
+        if constexpr (layout.arrangement == Arrangement::InchesOnly) {
+            whole_inches += 12 * feet;
+            feet = 0;
+        }
+        // The inches counted for the label, whole inches and the fractional
+        // inch, are above 1 where there are 2 or more whole inches or 1 and
+        // a fractional inch (2^-20 or more).
+        const bool inches_plural = whole_inches >= 2 || (whole_inches == 1 && has_small);
+        const std::string_view small_label =
+            detail::measurement_label(SYSTEMIMPERIAL, layout.small_label, inches_plural ? 2.0f : 1.0f);
+        constexpr bool small_blank = layout.small_label != LABELINCHESMARK && layout.small_label != -1;
+
+        TextCursor out = text.cursor();
+        if (feet > 0) {
+            out = append_whole(out, feet);
+            if (layout.big_label != LABELFEETMARK) out.append(' ');
+            out.append(detail::measurement_label(SYSTEMIMPERIAL, layout.big_label, feet > 1 ? 2.0f : 1.0f));
+            if (whole_inches > 0 || has_small) out.append(layout.separator);
+        }
+        if (whole_inches > 0) out = append_whole(out, whole_inches);
+        if (has_small) {
+            if (binary_d != 0) {
+                // m < d <= 64: " m/d" in at most 6 bytes.
+                char* at = out.room(6);
+                std::size_t n = 0;
+                at[n++] = ' ';
+                if (binary_m >= 10) at[n++] = static_cast<char>('0' + binary_m / 10);
+                at[n++] = static_cast<char>('0' + binary_m % 10);
+                at[n++] = '/';
+                if (binary_d >= 10) at[n++] = static_cast<char>('0' + binary_d / 10);
+                at[n++] = static_cast<char>('0' + binary_d % 10);
+                out.advance(n);
+            } else {
+                out = small_record.digits != 0 ? append_decimal(out, small_record, 7, detail::Form::Plain, 80)
+                                               : append_decimal_small_text(out, small);
+            }
+        }
+        if (whole_inches > 0 || has_small) {
+            if (small_blank) out.append(' ');
+            out.append(small_label);
+        }
+        text.take(out);
+        // Only a fraction with nothing before it starts with a blank.
+        if (binary_d != 0 && feet == 0 && whole_inches == 0) text.keep(1, text.view().size() - 1);
+        return true;
+    }
+}
+
+// The typing path of each imperial style, by style code.
+template <std::size_t... kStyles>
+constexpr auto typed_imperial_routes(std::index_sequence<kStyles...>) {
+    return std::array{&typed_imperial<static_cast<int32_t>(kStyles)>...};
+}
+constexpr auto kTypedImperial = typed_imperial_routes(std::make_index_sequence<std::size(kImperialLayouts)>());
+
 }  // namespace
 
 void detail::TextCursor::overflow() { throw std::length_error("formatted length"); }
@@ -227,6 +341,18 @@ std::string GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t style, int32_t num
 
 void detail::format_inches(FormattedLength& text, int32_t system, int32_t style, int32_t number_style, float inches,
                            int32_t places) {
+    if (system == SYSTEMIMPERIAL && format_typed_imperial(text, style, number_style, inches, places)) return;
+    if (system == SYSTEMMETRIC) {
+        // Metric parts have no fractional part to round or carry: the
+        // split and the style's text, nothing of the imperial preparation.
+        metric_text(text, system, style, GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(system, inches, places), places);
+        return;
+    }
+    format_inches_in_full(text, system, style, number_style, inches, places);
+}
+
+void detail::format_inches_in_full(FormattedLength& text, int32_t system, int32_t style, int32_t number_style,
+                                   float inches, int32_t places) {
     // places is the largest denominator with fractions, else the decimals.
     const bool fractions = system == SYSTEMIMPERIAL && number_style == NUMBERSFRACTIONAL;
     // Imperial: the layout of the style. Codes outside the styles have
@@ -364,6 +490,12 @@ void detail::format_inches(FormattedLength& text, int32_t system, int32_t style,
     }
     text.take(out);
     finish(text, small_label);
+}
+
+bool detail::format_typed_imperial(FormattedLength& text, int32_t style, int32_t number_style, float inches,
+                                   int32_t places) {
+    if (style < 0 || style >= static_cast<int32_t>(std::size(kTypedImperial))) return false;
+    return kTypedImperial[style](text, number_style == NUMBERSFRACTIONAL, inches, places);
 }
 
 }  // namespace wqj

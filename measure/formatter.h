@@ -84,6 +84,13 @@ private:
 // it empty).
 void format_inches(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,
                    int32_t places);
+// The same text by the general route alone, every length and style.
+void format_inches_in_full(FormattedLength& out, int32_t system, int32_t style, int32_t number_style, float inches,
+                           int32_t places);
+// The typing path of the imperial system: the same text for the lengths and
+// fractional inches users mostly type, or false (text untouched) where it
+// leaves them to the general route.
+bool format_typed_imperial(FormattedLength& out, int32_t style, int32_t number_style, float inches, int32_t places);
 
 }  // namespace detail
 

@@ -55,7 +55,14 @@ struct Uint128 {
     }
 };
 
+// The exact product, one instruction where the compiler has a 128-bit type
+// (the same bits either way).
 inline Uint128 multiply(uint64_t a, uint64_t b) {
+#if defined(__SIZEOF_INT128__)
+    __extension__ typedef unsigned __int128 Wide;
+    const Wide p = static_cast<Wide>(a) * b;
+    return {static_cast<uint64_t>(p >> 64), static_cast<uint64_t>(p)};
+#else
     const uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32, b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
     const uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
     const uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
@@ -63,6 +70,7 @@ inline Uint128 multiply(uint64_t a, uint64_t b) {
     r.lo = (middle << 32) | (p00 & 0xFFFFFFFFu);
     r.hi = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32);
     return r;
+#endif
 }
 
 }  // namespace wqj::detail

@@ -86,10 +86,16 @@ char* allocate_raw(const char* bytes, uint32_t length, bool zero_fill = true) {
     for (std::size_t i = 0; i < kPrefix; ++i) block[i] = static_cast<unsigned char>(length >> (8 * i));
     char* payload = reinterpret_cast<char*>(block + kPrefix);
     if (bytes != nullptr && length >= 4 && length <= 16) {
-        // Most results are short: two copies of 8 or 4 bytes that may overlap.
-        const uint32_t word = length >= 8 ? 8 : 4;
-        std::memcpy(payload, bytes, word);
-        std::memcpy(payload + length - word, bytes + length - word, word);
+        // Most results are short: two copies of 8 or 4 bytes that may
+        // overlap, each of a size known here (a variable size makes the
+        // compiler write a general copy, loops and all).
+        if (length >= 8) {
+            std::memcpy(payload, bytes, 8);
+            std::memcpy(payload + length - 8, bytes + length - 8, 8);
+        } else {
+            std::memcpy(payload, bytes, 4);
+            std::memcpy(payload + length - 4, bytes + length - 4, 4);
+        }
     } else if (bytes != nullptr) {
         std::memcpy(payload, bytes, length);
     } else if (zero_fill) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -374,6 +375,58 @@ TEST(FormatterImperial, ExtremePlacesNeverFail) {
             const std::string text = GETFORMATEDTEXTFROMINCHES(0, 6, number_style, 76.5f, places);
             EXPECT_EQ(text.rfind("6' ", 0), 0u) << places << ", " << number_style << ": " << text;
         }
+    }
+}
+
+// The typing path writes what the general route writes wherever it takes a
+// length, byte for byte, and takes the lengths users type; everything else
+// it leaves untouched to the general route. So do metric lengths, which
+// skip the imperial preparation.
+TEST(FormatterImperial, TypingPathWritesWhatTheGeneralRouteWrites) {
+    std::vector<float> lengths = {0x1p-17f, std::nextafter(0x1p-17f, 0.0f), 0x1p-6f, 0.5f, 0.75f, 1.5f, 12.5f,
+                                  0.995f, 11.9999f, 32767 * 12 + 11.5f, 32768 * 12.0f, std::nextafter(0x1p20f, 0.0f),
+                                  0x1p20f, 0x1p-20f, 0x1p-21f, 3e-6f, 1e-6f};
+    uint32_t seed = 4321;
+    for (int i = 0; i < 4000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        lengths.push_back(static_cast<float>(seed % 20000) / 64.0f);
+        lengths.push_back(static_cast<float>(seed % 100000) / 100.0f);
+        lengths.push_back(std::ldexp(1.0f + static_cast<float>(seed >> 9) * 0x1p-23f, static_cast<int>(seed % 40) - 19));
+    }
+    const int32_t denominators[] = {-1, 0, 1, 2, 3, 4, 8, 16, 32, 64, 100, INT32_MAX};
+    const int32_t decimals[] = {-1, 0, 1, 2, 3, 6, 7, 17, 18, 20};
+    for (int32_t style = -1; style <= 14; ++style) {
+        for (const int32_t number_style : {0, 1}) {
+            for (const int32_t places : number_style == 0 ? std::span<const int32_t>(denominators) : decimals) {
+                for (const float inches : lengths) {
+                    wqj::detail::FormattedLength fast, full;
+                    const bool took = wqj::detail::format_typed_imperial(fast, style, number_style, inches, places);
+                    wqj::detail::format_inches_in_full(full, 0, style, number_style, inches, places);
+                    if (took) {
+                        ASSERT_EQ(fast.view(), full.view()) << "style " << style << ", number style " << number_style
+                                                            << ", " << inches << " in, places " << places;
+                    } else {
+                        ASSERT_TRUE(fast.view().empty());
+                    }
+                }
+            }
+        }
+    }
+    // Metric lengths go straight to their styles' text.
+    for (int32_t style = -1; style <= 7; ++style) {
+        for (const int32_t places : decimals) {
+            for (const float inches : lengths) {
+                wqj::detail::FormattedLength direct, full;
+                wqj::detail::format_inches(direct, 1, style, 1, inches, places);
+                wqj::detail::format_inches_in_full(full, 1, style, 1, inches, places);
+                ASSERT_EQ(direct.view(), full.view()) << "style " << style << ", " << inches << " in, places " << places;
+            }
+        }
+    }
+    for (int32_t style = 0; style <= 13; ++style) {
+        wqj::detail::FormattedLength text;
+        EXPECT_TRUE(wqj::detail::format_typed_imperial(text, style, 0, 76.5f, 16)) << style;
+        EXPECT_TRUE(wqj::detail::format_typed_imperial(text, style, 1, 76.5f, 2)) << style;
     }
 }
 
