@@ -241,7 +241,7 @@ bool typed_imperial(detail::FormattedLength& text, bool fractions, float inches,
         if (k > 6 || (int32_t{1} << k) > places) return false;
         binary_m = static_cast<uint32_t>(u.fraction >> zeros);
         binary_d = uint32_t{1} << k;
-        small = static_cast<float>(static_cast<double>(u.fraction) * 0x1p-40);
+        detail::fractional_inch_single(u.fraction, kAllDecimals, small, nullptr);  // at least 2^-6: exact
     } else {
         uint64_t r = 0;
         if (!detail::fractional_inch_single(u.fraction, places, small, &r)) return false;
