@@ -292,14 +292,8 @@ bool typed_imperial(detail::FormattedLength& text, bool fractions, float inches,
             if (binary_d != 0) {
                 // m < d <= 64: " m/d" in at most 6 bytes.
                 char* at = out.room(6);
-                std::size_t n = 0;
-                at[n++] = ' ';
-                if (binary_m >= 10) at[n++] = static_cast<char>('0' + binary_m / 10);
-                at[n++] = static_cast<char>('0' + binary_m % 10);
-                at[n++] = '/';
-                if (binary_d >= 10) at[n++] = static_cast<char>('0' + binary_d / 10);
-                at[n++] = static_cast<char>('0' + binary_d % 10);
-                out.advance(n);
+                at[0] = ' ';
+                out.advance(1 + detail::write_small_fraction(binary_m, binary_d, at + 1));
             } else {
                 out = small_record.digits != 0 ? append_decimal(out, small_record, 7, detail::Form::Plain, 80)
                                                : append_decimal_small_text(out, small);

@@ -329,13 +329,7 @@ std::string_view detail::fractional_inch_fraction(float value, int32_t largest_d
     uint32_t m = 0, d = 0;
     if (small_binary_fraction(value, largest_denominator, m, d)) {
         // Both below 100: "m/d" without working out the millionths.
-        std::size_t at = 0;
-        if (m >= 10) text[at++] = static_cast<char>('0' + m / 10);
-        text[at++] = static_cast<char>('0' + m % 10);
-        text[at++] = '/';
-        if (d >= 10) text[at++] = static_cast<char>('0' + d / 10);
-        text[at++] = static_cast<char>('0' + d % 10);
-        return {text, at};
+        return {text, detail::write_small_fraction(m, d, text)};
     }
     return fraction_of_millionths(millionths(value), largest_denominator, text);
 }

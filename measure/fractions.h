@@ -1,6 +1,7 @@
 // Fractions of an inch: "3/4", "1-1/2", "12 7/16", "5\8".
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,6 +47,17 @@ std::string decimal_to_fraction_by_text(float value, int32_t largest_denominator
 // DECIMALTOFRACTIONSTRING's text of a value from 0 to 1 (exclusive), as a
 // literal or written at the end of `text`.
 std::string_view fractional_inch_fraction(float value, int32_t largest_denominator, char (&text)[16]);
+// Writes "m/d" for m and d below 100 (a fraction of the typing path's
+// denominators) at `out` and returns its length, at most 5.
+inline std::size_t write_small_fraction(uint32_t m, uint32_t d, char* out) {
+    std::size_t at = 0;
+    if (m >= 10) out[at++] = static_cast<char>('0' + m / 10);
+    out[at++] = static_cast<char>('0' + m % 10);
+    out[at++] = '/';
+    if (d >= 10) out[at++] = static_cast<char>('0' + d / 10);
+    out[at++] = static_cast<char>('0' + d % 10);
+    return at;
+}
 // What that text comes to, without writing it where that can be told from
 // the value alone: nothing ("0" or empty), a whole unit ("1") or a fraction.
 enum class FractionShown { Nothing, WholeUnit, Fraction };

@@ -1,7 +1,7 @@
 // Unsigned 128-bit integers in two 64-bit halves, with the few operations
-// that exact decimal digits and exact roundings need. The same code runs on
-// both builds (the i686 compiler has no 128-bit type), so both give the
-// same digits.
+// that exact decimal digits and exact roundings need. Every operation is
+// exact, so both builds give the same digits; only the product uses the
+// compiler's 128-bit type where it has one (not on i686).
 #pragma once
 
 #include <cstddef>
